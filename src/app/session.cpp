@@ -6,8 +6,9 @@ namespace {
 TableViewPort noView;
 CheckResultsPort noCheckResults;
 MapPagePort noMapPage;
+StatusBarPort noStatus;
 }  // namespace
 
-Session::Session() : view(&noView), checkResults(&noCheckResults), mapPage(&noMapPage) {}
+Session::Session() : view(&noView), checkResults(&noCheckResults), mapPage(&noMapPage), status(&noStatus) {}
 
 }  // namespace wayloom

@@ -6,19 +6,11 @@
 #include "app/ports.h"
 #include "formats/file_kind.h"
 #include "model/coordinate_text.h"
+#include "model/distance.h"
 #include "model/undo_journal.h"
 #include "table/work_table.h"
 
 namespace wayloom {
-
-// The base point's coordinates, kept when the base row is set.
-struct BasePointCache {
-    double lngDegrees = 0;
-    double latDegrees = 0;
-    double lngRadians = 0;
-    double latSine = 0;
-    double latCosine = 0;
-};
 
 struct Session {
     Session();
@@ -36,7 +28,7 @@ struct Session {
     int statusReset = 0;
     int baseRow = -1;
     bool baseRowInserted = false;
-    BasePointCache base;
+    PointTrig base;  // the base point, cached when the base row is set
     int currentColumn = -1;
     bool sortAscending = true;
     int modalDepth = 0;
@@ -51,6 +43,7 @@ struct Session {
     TableViewPort* view;
     CheckResultsPort* checkResults;
     MapPagePort* mapPage;
+    StatusBarPort* status;
 
     CoordinateDisplay display() const {
         return {options[Option::DmsFormat], options[Option::CompassDirection]};

@@ -74,7 +74,11 @@ void WorkTable::setMark(int row, ItnMark mark) {
     notify([&](TableObserver& o) { o.rowChanged(row); });
 }
 
-void WorkTable::setItemData(int row, std::int32_t value) { rows_[row].itemData = value; }
+void WorkTable::setItemData(int row, std::int32_t value) {
+    if (rows_[row].itemData == value) return;
+    rows_[row].itemData = value;
+    notify([&](TableObserver& o) { o.rowChanged(row); });
+}
 
 void WorkTable::setSelected(int row, bool selected) {
     if (!isValidRow(row) || rows_[row].selected == selected) return;
