@@ -9,16 +9,16 @@ namespace {
 
 struct RowPoint {
     bool present = false;
-    double lng = 0;
-    double lat = 0;
+    PointTrig trig;
 };
 
 RowPoint ReadRowPoint(const Session& session, int row) {
     const WorkTable& table = session.table;
     if (!table.hasBothCoordinates(row)) return {};
     const CoordinateDisplay display = session.display();
-    return {true, ReadDisplayedCoordinate(table.text(row, ColumnLng), display),
-            ReadDisplayedCoordinate(table.text(row, ColumnLat), display)};
+    CellText::Scratch lng, lat;
+    return {true, MakePointTrig(ReadDisplayedCoordinate(table.cell(row, ColumnLng).view(lng), display),
+                                ReadDisplayedCoordinate(table.cell(row, ColumnLat).view(lat), display))};
 }
 
 void RecomputeRow(Session& session, int row, const RowPoint& point, const RowPoint& above) {
@@ -29,16 +29,14 @@ void RecomputeRow(Session& session, int row, const RowPoint& point, const RowPoi
         return;
     }
     std::int32_t distance = NoDistance;
-    if (session.baseRow >= 0 && point.present) distance = DistanceMetres(session.base, point.lng, point.lat);
+    if (session.baseRow >= 0 && point.present) distance = DistanceMetres(session.base, point.trig);
     table.setItemData(row, distance);
     std::u16string text;
     if (distance != NoDistance) {
-        if (!session.adjacentDistance) {
+        if (!session.adjacentDistance)
             text = FormatDistance(distance, session.metric());
-        } else if (row > 0 && above.present) {
-            text = FormatDistance(DistanceMetres(MakePointTrig(above.lng, above.lat), point.lng, point.lat),
-                                  session.metric());
-        }
+        else if (row > 0 && above.present)
+            text = FormatDistance(DistanceMetres(above.trig, point.trig), session.metric());
     }
     table.setText(row, ColumnDistancia, text);
 }
@@ -49,7 +47,7 @@ std::int32_t ComputeDistance(const Session& session, int rowA, int rowB) {
     const RowPoint a = ReadRowPoint(session, rowA);
     const RowPoint b = ReadRowPoint(session, rowB);
     if (!a.present || !b.present) return NoDistance;
-    return DistanceMetres(MakePointTrig(b.lng, b.lat), a.lng, a.lat);
+    return DistanceMetres(b.trig, a.trig);
 }
 
 void SetBaseRow(Session& session, int row, bool fit) {
@@ -59,7 +57,7 @@ void SetBaseRow(Session& session, int row, bool fit) {
     if (row >= 0) {
         const RowPoint point = ReadRowPoint(session, row);
         if (point.present) {
-            session.base = MakePointTrig(point.lng, point.lat);
+            session.base = point.trig;
             session.baseRow = row;
         }
     }

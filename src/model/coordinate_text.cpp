@@ -320,10 +320,18 @@ double ReadCoordinateText(std::u16string& text) {
 }
 
 double ReadDisplayedCoordinate(std::u16string_view text, const CoordinateDisplay& display) {
-    std::u16string copy(text);
-    if (display.dms) return ReadCoordinateText(copy);
-    StripCompassLetter(copy);
-    return ReadLeadingNumber(copy);
+    if (display.dms) {
+        std::u16string copy(text);
+        return ReadCoordinateText(copy);
+    }
+    // StripCompassLetter and a decimal read, without copying the text (this runs for every row
+    // whenever distances are recomputed).
+    if (text.empty() || text[0] == u'-' || IsDigit(text[0])) return ReadLeadingNumber(text);
+    const std::u16string_view rest = text.substr(std::min<std::size_t>(2, text.size()));
+    if (text[0] != u'S' && text[0] != u'W') return ReadLeadingNumber(rest);
+    // The letter became a minus sign directly in front of the rest.
+    if (rest.empty() || !(IsDigit(rest[0]) || rest[0] == u'.')) return 0;
+    return -ReadLeadingNumber(rest);
 }
 
 ScaledCoordinate ReadScaledCoordinate(std::u16string_view text, const CoordinateDisplay& display) {

@@ -6,18 +6,17 @@
 namespace wayloom {
 
 PointTrig MakePointTrig(double lngDegrees, double latDegrees) {
-    const double latRadians = latDegrees * DegreesToRadians;
-    return PointTrig{lngDegrees, latDegrees, lngDegrees * DegreesToRadians, std::sin(latRadians),
-                     std::cos(latRadians)};
-}
-
-std::int32_t DistanceMetres(const PointTrig& from, double lngDegrees, double latDegrees) {
-    if (lngDegrees == from.lngDegrees && latDegrees == from.latDegrees) return 0;
     // Extended precision, as the distances were first computed with the x87 unit; double alone
     // may land one metre off where the exact value lies close to a whole metre.
-    const long double lat = static_cast<long double>(latDegrees) * DegreesToRadians;
-    const long double deltaLng = static_cast<long double>(lngDegrees) * DegreesToRadians - from.lngRadians;
-    long double cosine = from.latSine * std::sin(lat) + from.latCosine * std::cos(lat) * std::cos(deltaLng);
+    const long double latRadians = static_cast<long double>(latDegrees) * DegreesToRadians;
+    return PointTrig{lngDegrees, latDegrees, static_cast<long double>(lngDegrees) * DegreesToRadians,
+                     std::sin(latRadians), std::cos(latRadians)};
+}
+
+std::int32_t DistanceMetres(const PointTrig& from, const PointTrig& to) {
+    if (to.lngDegrees == from.lngDegrees && to.latDegrees == from.latDegrees) return 0;
+    const long double deltaLng = to.lngRadians - from.lngRadians;
+    long double cosine = from.latSine * to.latSine + from.latCosine * to.latCosine * std::cos(deltaLng);
     cosine = std::fmax(-1.0L, std::fmin(1.0L, cosine));  // rounding may step past ±1
     return static_cast<std::int32_t>(std::acos(cosine) * static_cast<long double>(SphereRadius));
 }

@@ -21,7 +21,10 @@ struct PointTrig {
 PointTrig MakePointTrig(double lngDegrees, double latDegrees);
 
 // Whole metres (truncated) along the sphere; 0 for identical points.
-std::int32_t DistanceMetres(const PointTrig& from, double lngDegrees, double latDegrees);
+std::int32_t DistanceMetres(const PointTrig& from, const PointTrig& to);
+inline std::int32_t DistanceMetres(const PointTrig& from, double lngDegrees, double latDegrees) {
+    return DistanceMetres(from, MakePointTrig(lngDegrees, latDegrees));
+}
 
 // "%d    m" / "%.1f  km" in metric, "%d    pi" / "%.1f  mi" in imperial.
 std::u16string FormatDistance(std::int32_t metres, bool metric);

@@ -56,6 +56,12 @@ std::u16string CellText::str() const {
     return text;
 }
 
+std::u16string_view CellText::view(Scratch& scratch) const noexcept {
+    if (onHeap()) return std::u16string_view(heapData(), heapSize());
+    for (std::size_t i = 0; i < bytes_[23]; ++i) scratch[i] = bytes_[i];
+    return std::u16string_view(scratch, bytes_[23]);
+}
+
 bool CellText::equals(std::u16string_view text) const noexcept {
     if (onHeap()) return std::u16string_view(heapData(), heapSize()) == text;
     if (text.size() != bytes_[23]) return false;

@@ -12,8 +12,14 @@ namespace wayloom {
 class CellText {
 public:
     CellText() noexcept { clearInline(); }
-    explicit CellText(std::u16string_view text) { assign(text); }
-    CellText(const CellText& other) { copyFrom(other); }
+    explicit CellText(std::u16string_view text) {
+        clearInline();
+        assign(text);
+    }
+    CellText(const CellText& other) {
+        clearInline();
+        copyFrom(other);
+    }
     CellText(CellText&& other) noexcept {
         std::memcpy(bytes_, other.bytes_, sizeof bytes_);
         other.clearInline();
@@ -40,6 +46,10 @@ public:
     std::size_t size() const noexcept;
     bool empty() const noexcept { return size() == 0; }
     bool equals(std::u16string_view text) const noexcept;
+
+    // A view of the text without allocating: inline texts are widened into `scratch`.
+    using Scratch = char16_t[23];
+    std::u16string_view view(Scratch& scratch) const noexcept;
 
 private:
     static constexpr std::size_t InlineCapacity = 22;

@@ -1,80 +1,104 @@
 #pragma once
 // A sequence with O(1) insertion and removal at a moving position: deleting or re-inserting a long
 // run of rows at the same index (delete all, undo of it) stays linear instead of quadratic.
+// Spare capacity is left unconstructed, so pages the table has not reached yet cost no memory.
 #include <algorithm>
 #include <cassert>
 #include <cstddef>
+#include <memory>
+#include <new>
 #include <utility>
-#include <vector>
 
 namespace wayloom {
 
 template <typename T>
 class GapBuffer {
 public:
-    std::size_t size() const noexcept { return store_.size() - gapLength(); }
+    GapBuffer() = default;
+    GapBuffer(const GapBuffer&) = delete;
+    GapBuffer& operator=(const GapBuffer&) = delete;
+    ~GapBuffer() { clear(); }
+
+    std::size_t size() const noexcept { return capacity_ - gapLength(); }
     bool empty() const noexcept { return size() == 0; }
 
-    T& operator[](std::size_t i) noexcept { return store_[physical(i)]; }
-    const T& operator[](std::size_t i) const noexcept { return store_[physical(i)]; }
+    T& operator[](std::size_t i) noexcept { return data_[physical(i)]; }
+    const T& operator[](std::size_t i) const noexcept { return data_[physical(i)]; }
 
     void insert(std::size_t position, T value) {
         assert(position <= size());
         if (gapLength() == 0) grow();
         moveGapTo(position);
-        store_[gapBegin_++] = std::move(value);
+        ::new (static_cast<void*>(data_ + gapBegin_)) T(std::move(value));
+        ++gapBegin_;
     }
 
     T erase(std::size_t position) {
         assert(position < size());
         moveGapTo(position);
-        T value = std::move(store_[gapEnd_]);
-        store_[gapEnd_++] = T();
+        T value = std::move(data_[gapEnd_]);
+        std::destroy_at(data_ + gapEnd_);
+        ++gapEnd_;
         return value;
     }
 
     void clear() {
-        std::vector<T>().swap(store_);
-        gapBegin_ = gapEnd_ = 0;
+        std::destroy(data_, data_ + gapBegin_);
+        std::destroy(data_ + gapEnd_, data_ + capacity_);
+        ::operator delete(data_, std::align_val_t(alignof(T)));
+        data_ = nullptr;
+        capacity_ = gapBegin_ = gapEnd_ = 0;
     }
 
     // Moves the gap to the end so that the elements are contiguous, e.g. for sorting.
     T* contiguous() {
         moveGapTo(size());
-        return store_.data();
+        return data_;
     }
 
-    std::size_t capacityBytes() const noexcept { return store_.capacity() * sizeof(T); }
+    std::size_t capacityBytes() const noexcept { return capacity_ * sizeof(T); }
 
 private:
     std::size_t gapLength() const noexcept { return gapEnd_ - gapBegin_; }
     std::size_t physical(std::size_t i) const noexcept { return i < gapBegin_ ? i : i + gapLength(); }
 
+    // Each element crosses the gap by a move into an unconstructed slot.
+    void relocate(std::size_t from, std::size_t to) {
+        ::new (static_cast<void*>(data_ + to)) T(std::move(data_[from]));
+        std::destroy_at(data_ + from);
+    }
+
     void moveGapTo(std::size_t position) {
-        if (position < gapBegin_) {
-            std::size_t count = gapBegin_ - position;
-            std::move_backward(store_.begin() + position, store_.begin() + gapBegin_, store_.begin() + gapEnd_);
-            gapBegin_ -= count;
-            gapEnd_ -= count;
-        } else if (position > gapBegin_) {
-            std::size_t count = position - gapBegin_;
-            std::move(store_.begin() + gapEnd_, store_.begin() + gapEnd_ + count, store_.begin() + gapBegin_);
-            gapBegin_ += count;
-            gapEnd_ += count;
+        const std::size_t gap = gapLength();
+        while (gapBegin_ > position) {
+            --gapBegin_;
+            --gapEnd_;
+            if (gap) relocate(gapBegin_, gapBegin_ + gap);
+        }
+        while (gapBegin_ < position) {
+            if (gap) relocate(gapEnd_, gapBegin_);
+            ++gapBegin_;
+            ++gapEnd_;
         }
     }
 
     void grow() {
-        const std::size_t oldSize = store_.size();
-        const std::size_t tail = oldSize - gapEnd_;
-        std::vector<T> bigger(oldSize + std::max<std::size_t>(16, oldSize / 2));
-        std::move(store_.begin(), store_.begin() + gapBegin_, bigger.begin());
-        std::move(store_.begin() + gapEnd_, store_.end(), bigger.end() - tail);
-        store_.swap(bigger);
-        gapEnd_ = store_.size() - tail;
+        const std::size_t capacity = capacity_ + std::max<std::size_t>(16, capacity_ / 2);
+        T* data = static_cast<T*>(::operator new(capacity * sizeof(T), std::align_val_t(alignof(T))));
+        const std::size_t tail = capacity_ - gapEnd_;
+        for (std::size_t i = 0; i < gapBegin_; ++i) ::new (static_cast<void*>(data + i)) T(std::move(data_[i]));
+        for (std::size_t i = 0; i < tail; ++i)
+            ::new (static_cast<void*>(data + capacity - tail + i)) T(std::move(data_[gapEnd_ + i]));
+        const std::size_t gapBegin = gapBegin_;
+        clear();
+        data_ = data;
+        capacity_ = capacity;
+        gapBegin_ = gapBegin;
+        gapEnd_ = capacity - tail;
     }
 
-    std::vector<T> store_;
+    T* data_ = nullptr;
+    std::size_t capacity_ = 0;
     std::size_t gapBegin_ = 0;
     std::size_t gapEnd_ = 0;
 };

@@ -26,9 +26,7 @@ int InsertRow(Session& session, const RowItem& item) {
         record->mark = item.mark;
         record->baseRowBefore = session.baseRow;
     }
-    RowItem placed = item;
-    placed.row = row;
-    return session.table.insert(placed);
+    return session.table.insert(item);
 }
 
 void DeleteRow(Session& session, int row) {

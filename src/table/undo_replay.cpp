@@ -18,6 +18,23 @@ std::u16string InCurrentForm(const Session& session, int column, std::u16string 
     return FormatCoordinate(column == ColumnLng ? CoordinateKind::Lng : CoordinateKind::Lat, degrees, session.display());
 }
 
+// A "%.5f" text is already in the plain decimal form; only other texts need rewriting.
+bool IsFiveDecimalText(std::u16string_view text) {
+    const std::size_t point = text.find(u'.');
+    if (point == std::u16string_view::npos || text.size() - point != 6 || point == 0) return false;
+    for (std::size_t i = text[0] == u'-' ? 1 : 0; i < text.size(); ++i)
+        if (i != point && (text[i] < u'0' || text[i] > u'9')) return false;
+    return true;
+}
+
+CellText CoordinateInCurrentForm(const Session& session, int column, const CellText& cell) {
+    CellText::Scratch scratch;
+    const std::u16string_view text = cell.view(scratch);
+    const CoordinateDisplay display = session.display();
+    if (text.empty() || (!display.dms && !display.compass && IsFiveDecimalText(text))) return cell;
+    return CellText(InCurrentForm(session, column, std::u16string(text)));
+}
+
 void SelectAndFocus(WorkTable& table, int row) {
     table.setSelected(row, true);
     table.setFocused(row, true);
@@ -40,16 +57,11 @@ void SwapText(Session& session, UndoRecord& record) {
 
 // Re-inserts a deleted row (undo of a delete, redo of an insert).
 void Reinsert(Session& session, const UndoRecord& record) {
-    RowItem item;
-    item.row = record.row;
-    if (record.texts) {
-        item.name = record.texts[0].str();
-        item.lng = InCurrentForm(session, ColumnLng, record.texts[1].str());
-        item.lat = InCurrentForm(session, ColumnLat, record.texts[2].str());
-    }
-    item.mark = record.mark;
-    item.selected = item.focused = true;
-    session.table.insert(item);
+    if (record.texts)
+        session.table.insert(record.row, record.texts[0], CoordinateInCurrentForm(session, ColumnLng, record.texts[1]),
+                             CoordinateInCurrentForm(session, ColumnLat, record.texts[2]), record.mark, true, true);
+    else
+        session.table.insert(record.row, CellText(), CellText(), CellText(), record.mark, true, true);
     if (record.detail != BaseFlagNone) {
         session.baseRow = record.row;
         if (record.detail == BaseFlagAutomaticBase) session.baseRowInserted = true;

@@ -23,25 +23,27 @@ int WorkTable::nextSelected(int after) const {
     return -1;
 }
 
-int WorkTable::focusedRow() const {
-    for (int i = 0; i < rowCount(); ++i)
-        if (rows_[i].focused) return i;
-    return -1;
+int WorkTable::insert(const RowItem& item) {
+    return insert(item.row, CellText(item.name), CellText(item.lng), CellText(item.lat), item.mark, item.selected,
+                  item.focused);
 }
 
-int WorkTable::insert(const RowItem& item) {
-    const int row = std::clamp(item.row, 0, rowCount());
-    if (item.focused) setFocused(focusedRow(), false);
+int WorkTable::insert(int position, CellText name, CellText lng, CellText lat, ItnMark mark, bool selected,
+                      bool focused) {
+    const int row = std::clamp(position, 0, rowCount());
+    if (focused) setFocused(focused_, false);
     notify([&](TableObserver& o) { o.rowsAboutToBeInserted(row, row); });
     Row r;
-    r.cells[ColumnName].assign(item.name);
-    r.cells[ColumnLng].assign(item.lng);
-    r.cells[ColumnLat].assign(item.lat);
-    r.mark = static_cast<std::uint8_t>(item.mark);
-    r.selected = item.selected;
-    r.focused = item.focused;
+    r.cells[ColumnName] = std::move(name);
+    r.cells[ColumnLng] = std::move(lng);
+    r.cells[ColumnLat] = std::move(lat);
+    r.mark = static_cast<std::uint8_t>(mark);
+    r.selected = selected;
+    r.focused = focused;
     r.id = nextId_++;
-    selectedCount_ += r.selected ? 1 : 0;
+    selectedCount_ += selected ? 1 : 0;
+    if (focused_ >= row) ++focused_;
+    if (focused) focused_ = row;
     rows_.insert(static_cast<std::size_t>(row), std::move(r));
     notify([&](TableObserver& o) { o.rowsInserted(row, row); });
     return row;
@@ -52,6 +54,10 @@ void WorkTable::remove(int row) {
     notify([&](TableObserver& o) { o.rowsAboutToBeRemoved(row, row); });
     Row r = rows_.erase(static_cast<std::size_t>(row));
     selectedCount_ -= r.selected ? 1 : 0;
+    if (focused_ == row)
+        focused_ = -1;
+    else if (focused_ > row)
+        --focused_;
     notify([&](TableObserver& o) { o.rowsRemoved(row, row); });
 }
 
@@ -59,6 +65,7 @@ void WorkTable::clear() {
     notify([](TableObserver& o) { o.layoutAboutToBeChanged(); });
     rows_.clear();
     selectedCount_ = 0;
+    focused_ = -1;
     notify([](TableObserver& o) { o.layoutChanged(); });
 }
 
@@ -89,8 +96,9 @@ void WorkTable::setSelected(int row, bool selected) {
 
 void WorkTable::setFocused(int row, bool focused) {
     if (!isValidRow(row) || rows_[row].focused == focused) return;
-    if (focused) setFocused(focusedRow(), false);
+    if (focused) setFocused(focused_, false);
     rows_[row].focused = focused;
+    focused_ = focused ? row : -1;
     notify([&](TableObserver& o) { o.selectionChanged(row); });
 }
 
@@ -113,6 +121,9 @@ void WorkTable::permute(const std::vector<int>& order) {
     sorted.reserve(order.size());
     for (int from : order) sorted.push_back(std::move(data[from]));
     std::move(sorted.begin(), sorted.end(), data);
+    focused_ = -1;
+    for (int i = 0; i < rowCount() && focused_ < 0; ++i)
+        if (data[i].focused) focused_ = i;
     notify([](TableObserver& o) { o.layoutChanged(); });
 }
 

@@ -77,10 +77,12 @@ public:
     int selectedCount() const noexcept { return selectedCount_; }
     // The first selected row after `after` (-1 for the first), or -1.
     int nextSelected(int after = -1) const;
-    int focusedRow() const;
+    int focusedRow() const noexcept { return focused_; }
 
     // Direct writes: no undo record. They notify observers.
     int insert(const RowItem& item);
+    // The same from texts already held as cells (undo keeps them so).
+    int insert(int row, CellText name, CellText lng, CellText lat, ItnMark mark, bool selected, bool focused);
     void remove(int row);
     void clear();
     void setText(int row, int column, std::u16string_view text);
@@ -119,6 +121,7 @@ private:
     std::vector<TableObserver*> observers_;
     RowId nextId_ = 1;
     int selectedCount_ = 0;
+    int focused_ = -1;  // the row with the focus, kept in step with inserts, removals and sorting
 };
 
 }  // namespace wayloom
