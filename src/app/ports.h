@@ -42,11 +42,4 @@ public:
     virtual void refresh() {}
 };
 
-// The message pane of the status bar.
-class StatusBarPort {
-public:
-    virtual ~StatusBarPort() = default;
-    virtual void setStatusText(std::u16string_view /*text*/) {}
-};
-
 }  // namespace wayloom

@@ -6,9 +6,9 @@ namespace {
 TableViewPort noView;
 CheckResultsPort noCheckResults;
 MapPagePort noMapPage;
-StatusBarPort noStatus;
+UiPort noUi;
 }  // namespace
 
-Session::Session() : view(&noView), checkResults(&noCheckResults), mapPage(&noMapPage), status(&noStatus) {}
+Session::Session() : view(&noView), checkResults(&noCheckResults), mapPage(&noMapPage), ui(&noUi) {}
 
 }  // namespace wayloom

@@ -2,8 +2,11 @@
 // The document and its settings: everything of the main window's state that is not a widget.
 #include <string>
 
+#include "app/command_table.h"
 #include "app/options.h"
 #include "app/ports.h"
+#include "app/ui_port.h"
+#include "app/recent_files.h"
 #include "formats/file_kind.h"
 #include "model/coordinate_text.h"
 #include "model/distance.h"
@@ -19,6 +22,8 @@ struct Session {
 
     Options options;
     int adjacentDistance = 1;  // 1 distances between adjacent rows, 0 from the base point
+    CommandTable commands;     // every button command's enabled, checked and pressed state
+    RecentFiles recentFiles;   // newest first
 
     WorkTable table;
     UndoJournal journal;
@@ -43,7 +48,7 @@ struct Session {
     TableViewPort* view;
     CheckResultsPort* checkResults;
     MapPagePort* mapPage;
-    StatusBarPort* status;
+    UiPort* ui;  // messages, dialogs, status text and progress
 
     CoordinateDisplay display() const {
         return {options[Option::DmsFormat], options[Option::CompassDirection]};

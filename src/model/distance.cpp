@@ -9,8 +9,9 @@ PointTrig MakePointTrig(double lngDegrees, double latDegrees) {
     // Extended precision, as the distances were first computed with the x87 unit; double alone
     // may land one metre off where the exact value lies close to a whole metre.
     const long double latRadians = static_cast<long double>(latDegrees) * DegreesToRadians;
-    return PointTrig{lngDegrees, latDegrees, static_cast<long double>(lngDegrees) * DegreesToRadians,
-                     std::sin(latRadians), std::cos(latRadians)};
+    // The cache holds doubles, like the five doubles the program has always kept for the base point.
+    return PointTrig{lngDegrees, latDegrees, static_cast<double>(lngDegrees * static_cast<long double>(DegreesToRadians)),
+                     static_cast<double>(std::sin(latRadians)), static_cast<double>(std::cos(latRadians))};
 }
 
 std::int32_t DistanceMetres(const PointTrig& from, const PointTrig& to) {

@@ -20,7 +20,7 @@ void DeleteAutomaticBaseEntry(Session& session) {
 }
 
 void FitAllWithStatus(Session& session) {
-    session.status->setStatusText(Text(TextId::StatusFitColumns));
+    session.ui->showStatus(Text(TextId::StatusFitColumns));
     session.view->fitColumnWidths(AllColumns, false, true);
     session.statusReset = 1;
 }
@@ -65,7 +65,7 @@ void ToggleShowDistance(Session& session) {
     }
     if (UndoRecord* record = session.journal.AddRecord(baseBefore, RecordKind::DistanceToggle, Context(session)))
         record->modifiedBefore = session.baseRow;
-    session.status->setStatusText(Text(TextId::StatusFitColumns));
+    session.ui->showStatus(Text(TextId::StatusFitColumns));
     session.view->fitColumnWidths(ColumnDistancia, true, true);
     session.statusReset = 1;
 }

@@ -273,7 +273,7 @@ void Redo(Session& session) {
 namespace {
 
 void ReplayCommand(Session& session, TextId status, void (*replay)(Session&)) {
-    session.status->setStatusText(Text(status));
+    session.ui->showStatus(Text(status));
     session.table.selectAll(false);
     session.table.setFocused(session.table.focusedRow(), false);
     replay(session);

@@ -1,0 +1,52 @@
+#pragma once
+// What the GPX and KML formats share: they find their elements by searching the raw bytes for fixed
+// tags (case ignored), carry names as UTF-8 with five entities, and write through a byte buffer.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "formats/file_io.h"
+
+namespace wayloom {
+
+// The text a markup reader scans: the data up to its first zero byte. Without a zero inside the
+// file that is the whole file (the read guard's zero follows it).
+std::string_view MarkupText(std::string_view data);
+
+// True when `word` (ASCII) stands at `at`, case ignored.
+bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view word);
+// The first occurrence of `tag` (ASCII, beginning with '<') at or after `from` that starts before
+// `limit`, case ignored; npos when there is none.
+std::size_t FindTag(std::string_view text, std::string_view tag, std::size_t from,
+                    std::size_t limit = std::string_view::npos);
+
+// A name as the element's bytes carry it: UTF-8 decoded, with "&amp;", "&lt;", "&gt;", "&quot;" and
+// "&nbsp;" decoded (case included; other entities and character references stay as they are). The
+// caller's CleanEntryName cuts it to 255 characters; this returns at least those.
+std::u16string DecodeMarkupName(std::string_view bytes);
+
+// Appends the text as UTF-8; ASCII, nearly every coordinate and name, is copied straight.
+void AppendUtf8(std::u16string_view text, std::string& out);
+// Appends the name UTF-8 encoded with '&', '<', '>' and '"' written as entities.
+void AppendEscapedName(std::u16string_view name, std::string& out);
+
+// A coordinate value read from markup as the numeric text SetCoordinateCell takes. Blanks and line
+// breaks around the number are dropped, so that an indented 0 still passes as a plain number.
+std::u16string MarkupNumber(std::string_view value);
+
+// Collects a writer's bytes and hands them to the sink in large pieces.
+class BufferedOutput {
+public:
+    explicit BufferedOutput(ByteSink& sink) : sink_(sink) {}
+    std::string& buffer() { return buffer_; }
+    // Passes the buffer on once it is large; false when a write failed.
+    bool flushIfFull() { return buffer_.size() < FlushSize || flush(); }
+    bool flush();
+
+private:
+    static constexpr std::size_t FlushSize = 1 << 20;
+    ByteSink& sink_;
+    std::string buffer_;
+};
+
+}  // namespace wayloom
