@@ -27,6 +27,11 @@ private:
     UiPort* ui_ = nullptr;
     TextId text_ = TextId::ProgressReading;
     int lastPercent_ = -1;
+    // The `done` values of `total_` that give lastPercent_: readers report every entry, and most
+    // reports return here without dividing.
+    std::uint64_t total_ = 0;
+    std::uint64_t from_ = 0;
+    std::uint64_t until_ = 0;
 };
 
 // The progress text of a file operation (0 open, 1 save, 2 import, 3 export) on a kind.

@@ -246,16 +246,35 @@ std::u16string NumberText(long long value) {
 
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
-    out.reserve(text.size());
+    ToUtf8(text, out);
+    return out;
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    std::u16string out;
+    FromUtf8(text, out);
+    return out;
+}
+
+void ToUtf8(std::u16string_view text, std::string& out) {
+    out.reserve(out.size() + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
+        // A run of ASCII, the common case, is narrowed in one go.
+        std::size_t run = i;
+        while (run < text.size() && text[run] < 0x80) ++run;
+        if (run > i) {
+            const std::size_t at = out.size();
+            out.resize(at + (run - i));
+            for (std::size_t k = i; k < run; ++k) out[at + k - i] = static_cast<char>(text[k]);
+            i = run;
+            if (i == text.size()) break;
+        }
         char32_t c = text[i];
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         else if (c >= 0xD800 && c < 0xE000)
             c = 0xFFFD;  // a lone surrogate
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
+        if (c < 0x800) {
             out += static_cast<char>(0xC0 | (c >> 6));
             out += static_cast<char>(0x80 | (c & 0x3F));
         } else if (c < 0x10000) {
@@ -269,17 +288,25 @@ std::string ToUtf8(std::u16string_view text) {
             out += static_cast<char>(0x80 | (c & 0x3F));
         }
     }
-    return out;
 }
 
-std::u16string FromUtf8(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
+void FromUtf8(std::string_view text, std::u16string& out) {
+    out.reserve(out.size() + text.size());
     std::size_t i = 0;
     while (i < text.size()) {
+        // A run of ASCII, the common case, is widened without the sequence checks.
+        std::size_t run = i;
+        while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+        if (run > i) {
+            const std::size_t at = out.size();
+            out.resize(at + (run - i));
+            for (std::size_t k = i; k < run; ++k) out[at + k - i] = static_cast<char16_t>(text[k]);
+            i = run;
+            continue;
+        }
         const auto b = static_cast<unsigned char>(text[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+        int extra = (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        char32_t c = extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
         bool valid = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
         for (int k = 1; valid && k <= extra; ++k) {
             const auto cont = static_cast<unsigned char>(text[i + k]);
@@ -300,7 +327,6 @@ std::u16string FromUtf8(std::string_view text) {
             out += static_cast<char16_t>(c);
         }
     }
-    return out;
 }
 
 }  // namespace wayloom

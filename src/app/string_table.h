@@ -224,5 +224,8 @@ std::u16string NumberText(long long value);
 // Conversions at the edges of the program (terminal output, file names).
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
+// The same, appending to `out` (file readers and writers reuse one buffer for every entry).
+void ToUtf8(std::u16string_view text, std::string& out);
+void FromUtf8(std::string_view text, std::u16string& out);
 
 }  // namespace wayloom

@@ -150,6 +150,8 @@ FileKind InputKind(const std::u16string& path) {
 
 bool Open(Session& session, UiPort& ui, const Arguments& arguments, const std::u16string& path) {
     session.options.set(Option::CheckName, arguments.checkName);
+    // No output shows the Distancia column, so its distances are not worked out.
+    session.options.set(Option::ShowDistance, false);
     FileOperationRequest request{FileOperation::Open, path, InputKind(path)};
     request.includeHomeAndRecent = arguments.favoritesAll;
     return RunFileOperation(session, ui, request);

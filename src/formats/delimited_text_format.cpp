@@ -1,6 +1,6 @@
 // The delimited text formats: comma-separated csv, asc and poi ("LNG,LAT,NAME,MARK"), and
 // tab-separated txt ("NAME\tLNG\tLAT\tMARK"), each in ANSI, UTF-16 LE or UTF-8.
-#include <charconv>
+#include <algorithm>
 #include <vector>
 
 #include "formats/format_dispatch.h"
@@ -15,20 +15,57 @@ namespace {
 // Lines longer than this keep only their first characters (field separators count as one each).
 constexpr std::size_t MaxLineLength = 303;
 
-// The file's text in UTF-16 and its encoding, from its mark. The text ends with the guard's line end.
-std::u16string DecodeText(std::string_view data, TextEncoding& encoding) {
-    const std::string_view withLineEnd(data.data(), data.size() + 1);
-    if (data.substr(0, 2) == "\xFF\xFE") {
-        encoding = TextEncoding::Unicode;
-        return DecodeUtf16Le(std::string_view(data.data() + 2, data.size()));  // the guard's code unit too
+// The file's text decoded one line at a time, so that a large file is never held decoded whole.
+// Every CR and every LF ends a line. Line ends are ASCII, never part of a longer UTF-8 sequence, so
+// decoding line by line gives the characters decoding the whole text would.
+class TextLines {
+public:
+    // `data` is the file; the read guard's line end follows it and ends the last line.
+    explicit TextLines(std::string_view data) {
+        if (data.substr(0, 2) == "\xFF\xFE") {
+            // UTF-16 units from after the mark, the guard's unit included; an odd last byte is
+            // ignored, so in a file of odd length the guard is cut and the last line has no end.
+            encoding_ = TextEncoding::Unicode;
+            bytes_ = std::string_view(data.data() + 2, data.size() / 2 * 2);
+        } else if (data.substr(0, 3) == "\xEF\xBB\xBF") {
+            encoding_ = TextEncoding::Utf8;
+            bytes_ = std::string_view(data.data() + 3, data.size() - 2);
+        } else {
+            encoding_ = TextEncoding::Ansi;
+            bytes_ = std::string_view(data.data(), data.size() + 1);
+        }
     }
-    if (data.substr(0, 3) == "\xEF\xBB\xBF") {
-        encoding = TextEncoding::Utf8;
-        return DecodeUtf8(withLineEnd.substr(3));
+
+    TextEncoding encoding() const { return encoding_; }
+    std::size_t size() const { return bytes_.size(); }
+    std::size_t position() const { return position_; }
+
+    // The next line without its line end, in `line`; false after the last line.
+    bool next(std::u16string& line) {
+        if (position_ >= bytes_.size()) return false;
+        const std::size_t unit = encoding_ == TextEncoding::Unicode ? 2 : 1;
+        std::size_t end = position_;
+        while (end < bytes_.size() && !IsLineEnd(bytes_, end, unit)) end += unit;
+        const std::string_view bytes = bytes_.substr(position_, end - position_);
+        position_ = std::min(end + unit, bytes_.size());
+        line.clear();
+        switch (encoding_) {
+        case TextEncoding::Ansi: DecodeAnsi(bytes, line); break;
+        case TextEncoding::Unicode: DecodeUtf16Le(bytes, line); break;
+        case TextEncoding::Utf8: FromUtf8(bytes, line); break;
+        }
+        return true;
     }
-    encoding = TextEncoding::Ansi;
-    return DecodeAnsi(withLineEnd);
-}
+
+private:
+    static bool IsLineEnd(std::string_view bytes, std::size_t at, std::size_t unit) {
+        return (bytes[at] == '\r' || bytes[at] == '\n') && (unit == 1 || bytes[at + 1] == '\0');
+    }
+
+    TextEncoding encoding_ = TextEncoding::Ansi;
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+};
 
 // One line as the splitter leaves it: its characters, where each field separator stands.
 struct SplitLine {
@@ -44,9 +81,9 @@ struct SplitLine {
         text += u',';  // a place holder: separators count as one character of the line
     }
     // The fields of the line cut to its first MaxLineLength characters.
-    std::vector<std::u16string_view> fields() const {
+    void fields(std::vector<std::u16string_view>& result) const {
         const std::u16string_view kept = std::u16string_view(text).substr(0, MaxLineLength);
-        std::vector<std::u16string_view> result;
+        result.clear();
         std::size_t start = 0;
         for (std::size_t separator : separators) {
             if (separator >= kept.size()) break;
@@ -54,7 +91,6 @@ struct SplitLine {
             start = separator + 1;
         }
         result.push_back(kept.substr(std::min(start, kept.size())));
-        return result;
     }
     // Empty, or a comment: its first character that is not a blank is ';'.
     bool skipped() const {
@@ -84,63 +120,123 @@ ItnMark ReadMark(const std::vector<std::u16string_view>& fields) {
     return static_cast<ItnMark>(value);
 }
 
-// A coordinate field of an asc file: degrees, minutes and seconds separated by blanks.
-std::u16string AscCoordinate(std::u16string_view field) {
-    std::u16string text(field);
-    if (TrimText(text) == 0) return {};
-    return FormatFiveDecimals(ReadCoordinateText(text));
-}
-
-// Name, duplicate check, mark, row and coordinates of one line's fields.
-void StoreLine(ReadContext& context, const std::vector<std::u16string_view>& fields, std::size_t lngField,
-               std::size_t latField, std::size_t nameField, bool asc) {
-    if (fields.size() < 3) return;
-    std::u16string name(fields[nameField]);
-    if (!AcceptName(context, name)) return;
-    const int row = AppendEntry(context, name, ReadMark(fields));
-    if (asc) {
-        const std::u16string lng = AscCoordinate(fields[lngField]);
-        const std::u16string lat = AscCoordinate(fields[latField]);
-        if (!lng.empty()) SetCoordinateCell(context.session, lng, row, CoordinateKind::Lng, false);
-        if (!lat.empty()) SetCoordinateCell(context.session, lat, row, CoordinateKind::Lat, false);
-        return;
-    }
-    SetCoordinateCell(context.session, fields[lngField], row, CoordinateKind::Lng, false);
-    SetCoordinateCell(context.session, fields[latField], row, CoordinateKind::Lat, false);
-}
-
 FileKind DetectedKind(FileKind openKind, TextEncoding encoding) {
     return static_cast<FileKind>(9 + (static_cast<int>(openKind) - 5) * 3 + static_cast<int>(encoding));
 }
 
-bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
+// Reads a file's lines into rows; the buffers are reused from line to line.
+class LineReader {
+public:
+    // Field positions of longitude, latitude and name; asc coordinates are degrees, minutes and
+    // seconds separated by blanks.
+    LineReader(ReadContext& context, std::size_t lngField, std::size_t latField, std::size_t nameField, bool asc)
+        : context_(context), display_(context.display()), lngField_(lngField), latField_(latField),
+          nameField_(nameField), asc_(asc) {}
+
+    // Name, duplicate check, mark, coordinates and row of one line's fields.
+    void store(const SplitLine& line) {
+        line.fields(fields_);
+        if (fields_.size() < 3) return;
+        name_ = fields_[nameField_];
+        if (!AcceptName(context_, name_)) return;
+        coordinate(fields_[lngField_], CoordinateKind::Lng, lng_);
+        coordinate(fields_[latField_], CoordinateKind::Lat, lat_);
+        AppendEntry(context_, name_, ReadMark(fields_), lng_, lat_);
+    }
+
+private:
+    void coordinate(std::u16string_view field, CoordinateKind kind, std::u16string& text) {
+        if (asc_) {
+            text = field;
+            if (TrimText(text) == 0) return;
+            text = FormatFiveDecimals(ReadCoordinateText(text));
+            field = text;
+        }
+        if (!CoordinateCellText(field, kind, display_, text)) text.clear();
+    }
+
+    ReadContext& context_;
+    const CoordinateDisplay display_;
+    const std::size_t lngField_, latField_, nameField_;
+    const bool asc_;
+    std::vector<std::u16string_view> fields_;
+    std::u16string name_, lng_, lat_;
+};
+
+// The characters of one comma-separated line, with its quoting undone.
+void SplitCommaLine(std::u16string_view chars, bool asc, SplitLine& line) {
+    line.clear();
+    bool inQuotes = false;
+    std::size_t i = 0;
+    while (i < chars.size()) {
+        // asc coordinates may be written with minute and second marks: they separate numbers.
+        const bool marks = asc && line.separators.size() < 2;
+        const auto isMark = [marks](char16_t c) { return marks && (c == u'\'' || c == u'"' || c == u':'); };
+        // Characters without a meaning here are copied as one run.
+        std::size_t run = i;
+        while (run < chars.size() && chars[run] != u',' && chars[run] != u'"' && !isMark(chars[run])) ++run;
+        line.text.append(chars.substr(i, run - i));
+        i = run;
+        if (i == chars.size()) break;
+        const char16_t c = chars[i];
+        if (isMark(c)) {
+            line.text += u' ';
+            ++i;
+        } else if (c == u'"') {
+            std::size_t quotes = 0;
+            while (i < chars.size() && chars[i] == u'"') ++quotes, ++i;
+            line.text.append(quotes / 2, u'"');
+            if (quotes % 2) inQuotes = !inQuotes;
+        } else {
+            if (inQuotes)
+                line.text += c;
+            else
+                line.endField();
+            ++i;
+        }
+    }
+}
+
+void SplitTabLine(std::u16string_view chars, SplitLine& line) {
+    line.clear();
+    for (std::size_t i = 0;; ++i) {
+        const std::size_t tab = std::min(chars.find(u'\t', i), chars.size());
+        line.text.append(chars.substr(i, tab - i));
+        if (tab == chars.size()) break;
+        line.endField();
+        i = tab;
+    }
+}
 
 FileResult WriteLines(WriteContext& context, FileKind kind, bool tab) {
     const auto encoding = static_cast<TextEncoding>(TextEncodingOf(kind));
     const bool alwaysQuote = kind >= FileKind::AscAnsi;
     if (!context.out.write(EncodingMark(encoding))) return context.Failure(TextId::DiskWriteDenied);
     const WorkTable& table = context.session.table;
-    std::u16string line;
-    std::string bytes;
+    BufferedOutput output(context.out);
+    CellText::Scratch scratch;
+    std::u16string line, lng, lat;
     const std::size_t total = context.rows.size();
     for (std::size_t done = 0; done < total; ++done) {
         context.progress.Report(total, done);
         const int row = context.rows[done];
-        const std::u16string name = table.text(row, ColumnName);
+        const std::u16string_view name = table.cell(row, ColumnName).view(scratch);
+        PlainCoordinate(context.session, row, ColumnLng, lng);
+        PlainCoordinate(context.session, row, ColumnLat, lat);
         line.clear();
         if (tab) {
             line += name;
             line += u'\t';
-            line += PlainCoordinate(context.session, row, ColumnLng);
+            line += lng;
             line += u'\t';
-            line += PlainCoordinate(context.session, row, ColumnLat);
+            line += lat;
             line += u'\t';
         } else {
-            line += PlainCoordinate(context.session, row, ColumnLng);
+            line += lng;
             line += u',';
-            line += PlainCoordinate(context.session, row, ColumnLat);
+            line += lat;
             line += u',';
-            if (alwaysQuote || name.find_first_of(u",\"") != std::u16string::npos) {
+            if (alwaysQuote || name.find_first_of(u",\"") != std::u16string_view::npos) {
                 line += u'"';
                 for (char16_t c : name) {
                     if (c == u'"') line += u'"';
@@ -154,76 +250,41 @@ FileResult WriteLines(WriteContext& context, FileKind kind, bool tab) {
         }
         line += static_cast<char16_t>(u'0' + table.mark(row));
         line += u"\r\n";
-        bytes.clear();
-        EncodeText(line, encoding, bytes);
-        if (!context.out.write(bytes)) return context.Failure(TextId::DiskWriteDenied);
+        EncodeText(line, encoding, output.buffer());
+        if (!output.flushIfFull()) return context.Failure(TextId::DiskWriteDenied);
     }
+    if (!output.flush()) return context.Failure(TextId::DiskWriteDenied);
     return std::nullopt;
 }
 
 }  // namespace
 
 FileResult ReadCommaText(ReadContext& context, std::string_view data) {
-    TextEncoding encoding;
-    const std::u16string text = DecodeText(data, encoding);
-    context.kind = DetectedKind(context.kind, encoding);
+    TextLines lines(data);
+    context.kind = DetectedKind(context.kind, lines.encoding());
     const bool asc = TextGroupOf(context.kind) == FileKind::AscAnsi;
+    LineReader reader(context, 0, 1, 2, asc);
+    std::u16string chars;
     SplitLine line;
-    bool inQuotes = false;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char16_t c = text[i];
-        if (IsLineEnd(c)) {
-            ++i;
-            if (!line.skipped()) StoreLine(context, line.fields(), 0, 1, 2, asc);
-            line.clear();
-            inQuotes = false;
-            context.progress.Report(text.size(), i);
-            continue;
-        }
-        // asc coordinates may be written with minute and second marks: they separate numbers.
-        if (asc && line.separators.size() < 2 && (c == u'\'' || c == u'"' || c == u':')) {
-            line.text += u' ';
-            ++i;
-        } else if (c == u'"') {
-            std::size_t run = 0;
-            while (i < text.size() && text[i] == u'"') ++run, ++i;
-            line.text.append(run / 2, u'"');
-            if (run % 2) inQuotes = !inQuotes;
-        } else {
-            if (c == u',' && !inQuotes)
-                line.endField();
-            else
-                line.text += c;
-            ++i;
-        }
+    while (lines.next(chars)) {
+        SplitCommaLine(chars, asc, line);
+        if (!line.skipped()) reader.store(line);
+        context.Advance(lines.size(), lines.position());
     }
-    // A text whose guard was cut (a UTF-16 file of odd length) still ends its last line.
-    if (!line.text.empty() && !line.skipped()) StoreLine(context, line.fields(), 0, 1, 2, asc);
     return std::nullopt;
 }
 
 FileResult ReadTabText(ReadContext& context, std::string_view data) {
-    TextEncoding encoding;
-    const std::u16string text = DecodeText(data, encoding);
-    context.kind = DetectedKind(FileKind::Txt, encoding);
+    TextLines lines(data);
+    context.kind = DetectedKind(FileKind::Txt, lines.encoding());
+    LineReader reader(context, 1, 2, 0, false);
+    std::u16string chars;
     SplitLine line;
-    auto endLine = [&] {
-        if (!line.skipped() && !line.startsWithSeparator()) StoreLine(context, line.fields(), 1, 2, 0, false);
-        line.clear();
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (IsLineEnd(c)) {
-            endLine();
-            context.progress.Report(text.size(), i + 1);
-        } else if (c == u'\t') {
-            line.endField();
-        } else {
-            line.text += c;
-        }
+    while (lines.next(chars)) {
+        SplitTabLine(chars, line);
+        if (!line.skipped() && !line.startsWithSeparator()) reader.store(line);
+        context.Advance(lines.size(), lines.position());
     }
-    if (!line.text.empty()) endLine();
     return std::nullopt;
 }
 

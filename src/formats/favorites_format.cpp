@@ -77,7 +77,7 @@ FileResult ReadFavorites(ReadContext& context, std::string_view data, bool inclu
     const long long size = static_cast<long long>(data.size());
     long long p = 0;
     while (p <= size - static_cast<long long>(MinimumRecord)) {
-        context.progress.Report(data.size(), static_cast<std::size_t>(p));
+        context.Advance(data.size(), static_cast<std::size_t>(p));
         if (!MatchesRecord(data, static_cast<std::size_t>(p), includeHomeAndRecent)) {
             ++p;
             continue;

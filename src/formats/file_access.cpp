@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/mman.h>
+#include <cstdint>
 #include <unistd.h>
 
 #include <cerrno>
@@ -59,6 +61,8 @@ std::optional<TextId> ReadWholeFile(const std::u16string& path, FileKind kind, G
         failure = TextId::FileCannotRead;
     } else {
         try {
+            data.reserve(static_cast<std::size_t>(info.st_size) + ReadGuard(kind).size());
+            { auto b = reinterpret_cast<std::uintptr_t>(data.data()); auto e = b + data.capacity(); b = (b + (1<<21) - 1) & ~std::uintptr_t((1<<21)-1); if (e > b) madvise(reinterpret_cast<void*>(b), e - b, MADV_HUGEPAGE); }
             data.resize(static_cast<std::size_t>(info.st_size) + ReadGuard(kind).size());
         } catch (const std::bad_alloc&) {
             failure = TextId::FileNoMemory;

@@ -1,5 +1,9 @@
 #include "formats/file_io.h"
 
+#include <algorithm>
+#include <limits>
+#include <new>
+
 #include "model/entry_name.h"
 #include "table/table_wrappers.h"
 
@@ -32,7 +36,7 @@ bool DuplicateNameCheck(ReadContext& context, std::u16string_view name) {
 
 int AppendEntry(ReadContext& context, std::u16string_view name, ItnMark mark, std::u16string_view lng,
                 std::u16string_view lat) {
-    RowItem item;
+    RowItem& item = context.item_;
     item.row = context.session.table.rowCount();
     item.name = name;
     item.lng = lng;
@@ -42,6 +46,27 @@ int AppendEntry(ReadContext& context, std::u16string_view name, ItnMark mark, st
     item.focused = context.importing;
     if (context.namesBuilt_) context.names_.insert(item.name);
     return InsertRow(context.session, item);
+}
+
+void ReadContext::Advance(std::uint64_t total, std::uint64_t done) {
+    progress.Report(total, done);
+    if (reserved_ || done == 0 || done < total / 16) return;
+    reserved_ = true;
+    // The rows read so far scaled to the whole input, and an eighth more for uneven entries. Room
+    // that stays unused is never touched, so it costs no memory; without room the table still grows.
+    WorkTable& table = session.table;
+    const double expected = static_cast<double>(table.rowCount() - firstRow_) * total / done * 9 / 8;
+    try {
+        table.reserve(static_cast<int>(std::min<double>(firstRow_ + expected, std::numeric_limits<int>::max())));
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+bool BufferedOutput::flush() {
+    if (buffer_.empty()) return true;
+    const bool written = sink_.write(buffer_);
+    buffer_.clear();
+    return written;
 }
 
 std::vector<int> RowsToWrite(const Session& session, bool exporting) {
@@ -59,9 +84,16 @@ std::vector<int> RowsToWrite(const Session& session, bool exporting) {
 }
 
 std::u16string PlainCoordinate(const Session& session, int row, int column) {
-    std::u16string text = session.table.text(row, column);
-    if (!text.empty()) ToPlainDecimal(text, session.display());
+    std::u16string text;
+    PlainCoordinate(session, row, column, text);
     return text;
+}
+
+std::u16string_view PlainCoordinate(const Session& session, int row, int column, std::u16string& buffer) {
+    CellText::Scratch scratch;
+    buffer = session.table.cell(row, column).view(scratch);
+    if (!buffer.empty()) ToPlainDecimal(buffer, session.display());
+    return buffer;
 }
 
 std::string_view ReadGuard(FileKind kind) {

@@ -11,7 +11,7 @@
 //      (FormatCoordinate with context.display()) or empty;
 //   3. where its rules say so, fills a coordinate from a plain number with SetCoordinateCell
 //      (table/coordinate_cells.h) on context.session and the row;
-//   4. reports progress with context.progress.Report(total, done).
+//   4. reports progress with context.Advance(total, done).
 // It returns std::nullopt, or context.Failure(TextId::FileContentWrong) and the like.
 //
 // A writer is `FileResult WriteX(WriteContext& context)`. It writes context.rows (table indexes, in
@@ -45,7 +45,8 @@ struct FileMessage {
 using FileResult = std::optional<FileMessage>;
 
 struct ReadContext {
-    ReadContext(Session& s, UiPort& u, ProgressReporter& p) : session(s), ui(u), progress(p) {}
+    ReadContext(Session& s, UiPort& u, ProgressReporter& p)
+        : session(s), ui(u), progress(p), firstRow_(s.table.rowCount()) {}
 
     Session& session;
     UiPort& ui;  // the duplicate-name dialog
@@ -60,6 +61,10 @@ struct ReadContext {
 
     CoordinateDisplay display() const { return session.display(); }
     FileMessage Failure(TextId text) const { return {text, fileName}; }
+    // Reports progress (done of total input units). Once a sixteenth of the input is read, it also
+    // makes room in the table for the rows the whole input will likely give, so that a large file
+    // does not make the table grow, and copy its rows, step after step.
+    void Advance(std::uint64_t total, std::uint64_t done);
 
 private:
     friend bool DuplicateNameCheck(ReadContext& context, std::u16string_view name);
@@ -68,6 +73,9 @@ private:
     // Names in the table, built at the first duplicate check so that the check is not quadratic.
     std::unordered_set<std::u16string> names_;
     bool namesBuilt_ = false;
+    RowItem item_;  // AppendEntry's row, reused so that its texts keep their storage
+    int firstRow_;  // the row count when the read began
+    bool reserved_ = false;
 };
 
 // CleanEntryName, then, with the option "Check Name" on, DuplicateNameCheck. False: drop the entry.
@@ -99,6 +107,21 @@ private:
     std::string bytes_;
 };
 
+// Collects a writer's bytes and hands them to the sink in large pieces.
+class BufferedOutput {
+public:
+    explicit BufferedOutput(ByteSink& sink) : sink_(sink) {}
+    std::string& buffer() { return buffer_; }
+    // Passes the buffer on once it is large; false when a write failed.
+    bool flushIfFull() { return buffer_.size() < FlushSize || flush(); }
+    bool flush();
+
+private:
+    static constexpr std::size_t FlushSize = 1 << 20;
+    ByteSink& sink_;
+    std::string buffer_;
+};
+
 struct WriteContext {
     WriteContext(const Session& s, ByteSink& o, ProgressReporter& p) : session(s), out(o), progress(p) {}
 
@@ -115,6 +138,8 @@ struct WriteContext {
 std::vector<int> RowsToWrite(const Session& session, bool exporting);
 // A coordinate cell as a plain "%.5f" decimal (ToPlainDecimal); an empty cell gives an empty text.
 std::u16string PlainCoordinate(const Session& session, int row, int column);
+// The same in `buffer`, whose storage writers reuse from row to row.
+std::u16string_view PlainCoordinate(const Session& session, int row, int column, std::u16string& buffer);
 
 // The bytes a reader of the kind expects right after the file's bytes.
 std::string_view ReadGuard(FileKind kind);

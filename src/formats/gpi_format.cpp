@@ -71,7 +71,7 @@ FileResult ReadGpi(ReadContext& context, std::string_view data) {
         for (std::size_t r = p;;) {
             const std::uint64_t next = std::uint64_t{r} + Field32(data, r + 4) + 12;
             if (next >= end) return std::nullopt;
-            context.progress.Report(size, r);
+            context.Advance(size, r);
             ReadWaypointRecord(context, data, r, static_cast<std::size_t>(next), codePage);
             r = static_cast<std::size_t>(next);
             if (data.compare(r, 4, RecordStart) != 0) {

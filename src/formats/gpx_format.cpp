@@ -5,7 +5,7 @@
 
 #include "formats/format_dispatch.h"
 #include "formats/markup_text.h"
-#include "table/coordinate_cells.h"
+#include "formats/text_codec.h"
 
 namespace wayloom {
 
@@ -82,20 +82,22 @@ ScanResult NextWaypoint(string_view text, std::size_t from, GpxWaypoint& waypoin
 
 FileResult ReadGpx(ReadContext& context, std::string_view data) {
     const string_view text = MarkupText(data);
+    const CoordinateDisplay display = context.display();
     GpxWaypoint waypoint;
+    std::u16string name, lng, lat;
     for (std::size_t from = 0;; from = waypoint.end) {
         switch (NextWaypoint(text, from, waypoint)) {
         case ScanResult::End: return std::nullopt;
         case ScanResult::Error: return context.Failure(TextId::FileContentWrong);
         case ScanResult::Found: break;
         }
-        std::u16string name = DecodeMarkupName(waypoint.name);
+        DecodeMarkupName(waypoint.name, name);
         if (AcceptName(context, name)) {
-            const int row = AppendEntry(context, name, MarkWaypoint);
-            SetCoordinateCell(context.session, MarkupNumber(waypoint.lon), row, CoordinateKind::Lng, false);
-            SetCoordinateCell(context.session, MarkupNumber(waypoint.lat), row, CoordinateKind::Lat, false);
+            MarkupCoordinate(waypoint.lon, CoordinateKind::Lng, display, lng);
+            MarkupCoordinate(waypoint.lat, CoordinateKind::Lat, display, lat);
+            AppendEntry(context, name, MarkWaypoint, lng, lat);
         }
-        context.progress.Report(data.size(), waypoint.end);
+        context.Advance(data.size(), waypoint.end);
     }
 }
 
@@ -105,16 +107,15 @@ FileResult WriteGpx(WriteContext& context) {
     out += GpxHeader;
     std::size_t done = 0;
     CellText::Scratch scratch;
+    std::u16string lng, lat;
     for (const int row : context.rows) {
         context.progress.Report(context.rows.size(), done++);
-        const std::u16string lng = PlainCoordinate(context.session, row, ColumnLng);
-        if (lng.empty()) continue;
-        const std::u16string lat = PlainCoordinate(context.session, row, ColumnLat);
-        if (lat.empty()) continue;
+        if (PlainCoordinate(context.session, row, ColumnLng, lng).empty()) continue;
+        if (PlainCoordinate(context.session, row, ColumnLat, lat).empty()) continue;
         out += "<wpt lat=\"";
-        AppendUtf8(lat, out);
+        EncodeUtf8(lat, out);
         out += "\" lon=\"";
-        AppendUtf8(lng, out);
+        EncodeUtf8(lng, out);
         out += "\">\r\n<name>";
         AppendEscapedName(context.session.table.cell(row, ColumnName).view(scratch), out);
         out += "</name>\r\n</wpt>\r\n";

@@ -1,6 +1,9 @@
 #include "formats/itn_format.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 #include "formats/format_dispatch.h"
 #include "formats/text_codec.h"
@@ -12,25 +15,51 @@ namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
-// A field's bytes as characters, one per byte: coordinates are read from these.
-std::u16string Widen(std::string_view bytes) {
-    std::u16string text(bytes.size(), u'\0');
+// A field's bytes as characters, one per byte, in `text`: coordinates are read from these.
+void Widen(std::string_view bytes, std::u16string& text) {
+    text.resize(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<unsigned char>(bytes[i]);
-    return text;
 }
 
-// The display text of a LON or LAT field, or empty when the field gives no coordinate.
-std::u16string ItnCoordinate(std::string_view field, CoordinateKind kind, const CoordinateDisplay& display) {
-    if (field.empty()) return {};
-    std::u16string text = Widen(field);
-    const double x = ReadLeadingNumber(text);
-    if (x == 0 && !IsPlainNumber(text)) return {};
-    const double n = std::trunc(x < 0 ? x - 0.5 : x + 0.5);
+// The whole number a field of an optional sign and one to nine digits gives, as nearly every field
+// of a file is; nullopt for anything else.
+std::optional<std::int64_t> ShortInteger(std::string_view field) {
+    const bool negative = !field.empty() && field[0] == '-';
+    if (!field.empty() && (field[0] == '-' || field[0] == '+')) field.remove_prefix(1);
+    if (field.empty() || field.size() > 9) return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+// The display text of a LON or LAT field in `text`, empty when the field gives no coordinate.
+void ItnCoordinate(std::string_view field, CoordinateKind kind, const CoordinateDisplay& display,
+                   std::u16string& text) {
     const double bound = kind == CoordinateKind::Lng ? MaxScaledLng : MaxScaledLat;
-    if (!(n >= -bound && n <= bound)) return {};
+    if (const std::optional<std::int64_t> scaled = display.dms ? std::nullopt : ShortInteger(field)) {
+        // The general path below gives the same text, through a division and a decimal rounding.
+        if (*scaled < -bound || *scaled > bound) {
+            text.clear();
+            return;
+        }
+        FormatScaledFiveDecimals(*scaled, text);
+        AddCompassLetter(text, kind, display);
+        return;
+    }
+    Widen(field, text);
+    if (field.empty()) return;
+    const double x = ReadLeadingNumber(text);
+    const double n = std::trunc(x < 0 ? x - 0.5 : x + 0.5);
+    if ((x == 0 && !IsPlainNumber(text)) || !(n >= -bound && n <= bound)) {
+        text.clear();
+        return;
+    }
     // Like every other coordinate entry, never a negative zero text ("-0.00000").
     const double degrees = x > -0.5 && x <= 0 ? 0.0 : x / 100000;
-    return FormatCoordinate(kind, degrees, display);
+    text = FormatCoordinate(kind, degrees, display);
 }
 
 // One line split into its fields; `next` is where the following line starts.
@@ -80,14 +109,19 @@ bool SplitLine(std::string_view all, std::size_t pos, bool singleByte, ItnLine& 
     return true;
 }
 
-std::u16string DecodeName(const ItnLine& line, bool singleByte) {
-    std::u16string name = line.packedName ? PackedWideName(line.name) : singleByte ? Widen(line.name)
-                                                                                   : DecodeUtf8(line.name);
+void DecodeName(const ItnLine& line, bool singleByte, std::u16string& name) {
+    if (line.packedName) {
+        name = PackedWideName(line.name);
+    } else if (singleByte) {
+        Widen(line.name, name);
+    } else {
+        name.clear();
+        FromUtf8(line.name, name);
+    }
     if (name.size() > MaxNameLength) name.resize(MaxNameLength);
-    return name;
 }
 
-void AppendScaled(std::string& out, const std::u16string& plain) {
+void AppendScaled(std::string& out, std::u16string_view plain) {
     if (plain.empty()) {
         out += EmptyCoordinateMark;
         return;
@@ -137,19 +171,21 @@ FileResult ReadItn(ReadContext& context, std::string_view data) {
     const CoordinateDisplay display = context.display();
     bool keepVisited = !context.importing;
     std::size_t pos = singleByte ? 0 : Utf8Mark.size();
+    std::u16string name, lng, lat;
     while (pos < size) {
         ItnLine line;
         if (!SplitLine(all, pos, singleByte, line)) return context.Failure(TextId::FileContentWrong);
         pos = line.next;
-        std::u16string name = DecodeName(line, singleByte);
+        DecodeName(line, singleByte, name);
         if (AcceptName(context, name)) {
             ItnMark mark = line.mark >= '0' && line.mark <= '3' ? line.mark - '0' : MarkDestination;
             keepVisited = keepVisited && (mark & VisitedBit);
             if (!keepVisited) mark &= ~VisitedBit;
-            AppendEntry(context, name, mark, ItnCoordinate(line.lon, CoordinateKind::Lng, display),
-                        ItnCoordinate(line.lat, CoordinateKind::Lat, display));
+            ItnCoordinate(line.lon, CoordinateKind::Lng, display, lng);
+            ItnCoordinate(line.lat, CoordinateKind::Lat, display, lat);
+            AppendEntry(context, name, mark, lng, lat);
         }
-        context.progress.Report(size, std::min(pos, size));
+        context.Advance(size, std::min(pos, size));
     }
     if (pos != size) return context.Failure(TextId::FileContentWrong);
     return std::nullopt;
@@ -157,34 +193,34 @@ FileResult ReadItn(ReadContext& context, std::string_view data) {
 
 FileResult WriteItn(WriteContext& context) {
     const WorkTable& table = context.session.table;
-    bool utf8 = false;
-    for (int row : context.rows) {
-        const std::u16string name = table.text(row, ColumnName);
-        for (char16_t c : name)
-            if (c > 0xFF) utf8 = true;
-        if (utf8) break;
-    }
+    CellText::Scratch scratch;
+    const bool utf8 = std::any_of(context.rows.begin(), context.rows.end(), [&](int row) {
+        const std::u16string_view name = table.cell(row, ColumnName).view(scratch);
+        return std::any_of(name.begin(), name.end(), [](char16_t c) { return c > 0xFF; });
+    });
     if (utf8 && !context.out.write(Utf8Mark)) return context.Failure(TextId::DiskWriteDenied);
-    std::string line;
+    BufferedOutput output(context.out);
+    std::string& out = output.buffer();
+    std::u16string coordinate;
     const std::size_t total = context.rows.size();
     for (std::size_t done = 0; done < total; ++done) {
         context.progress.Report(total, done);
         const int row = context.rows[done];
-        line.clear();
-        AppendScaled(line, PlainCoordinate(context.session, row, ColumnLng));
-        line += '|';
-        AppendScaled(line, PlainCoordinate(context.session, row, ColumnLat));
-        line += '|';
-        const std::u16string name = table.text(row, ColumnName);
+        AppendScaled(out, PlainCoordinate(context.session, row, ColumnLng, coordinate));
+        out += '|';
+        AppendScaled(out, PlainCoordinate(context.session, row, ColumnLat, coordinate));
+        out += '|';
+        const std::u16string_view name = table.cell(row, ColumnName).view(scratch);
         if (utf8)
-            EncodeUtf8(name, line);
+            EncodeUtf8(name, out);
         else
-            for (char16_t c : name) line += static_cast<char>(c);
-        line += '|';
-        line += static_cast<char>('0' + table.mark(row));
-        line += "\r\n";
-        if (!context.out.write(line)) return context.Failure(TextId::DiskWriteDenied);
+            for (char16_t c : name) out += static_cast<char>(c);
+        out += '|';
+        out += static_cast<char>('0' + table.mark(row));
+        out += "\r\n";
+        if (!output.flushIfFull()) return context.Failure(TextId::DiskWriteDenied);
     }
+    if (!output.flush()) return context.Failure(TextId::DiskWriteDenied);
     return std::nullopt;
 }
 

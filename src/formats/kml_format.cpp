@@ -4,7 +4,7 @@
 
 #include "formats/format_dispatch.h"
 #include "formats/markup_text.h"
-#include "table/coordinate_cells.h"
+#include "formats/text_codec.h"
 
 namespace wayloom {
 
@@ -56,10 +56,15 @@ ScanResult NextPlacemark(string_view text, std::size_t from, KmlPlacemark& place
     return ScanResult::Found;
 }
 
+// Texts reused from placemark to placemark.
+struct PlacemarkTexts {
+    std::u16string name, lng, lat;
+};
+
 // The row of a placemark with a point, unless its name is unusable or a dropped duplicate.
-void AppendPlacemark(ReadContext& context, const KmlPlacemark& placemark) {
-    std::u16string name = DecodeMarkupName(placemark.name);
-    if (!AcceptName(context, name)) return;
+void AppendPlacemark(ReadContext& context, const KmlPlacemark& placemark, PlacemarkTexts& texts) {
+    DecodeMarkupName(placemark.name, texts.name);
+    if (!AcceptName(context, texts.name)) return;
     // Longitude before the first comma, latitude up to the next: altitude and further tuples are
     // ignored.
     const string_view coordinates = placemark.coordinates;
@@ -69,9 +74,10 @@ void AppendPlacemark(ReadContext& context, const KmlPlacemark& placemark) {
         latText = coordinates.substr(comma + 1);
         latText = latText.substr(0, latText.find(','));
     }
-    const int row = AppendEntry(context, name, MarkWaypoint);
-    SetCoordinateCell(context.session, MarkupNumber(coordinates.substr(0, comma)), row, CoordinateKind::Lng, false);
-    SetCoordinateCell(context.session, MarkupNumber(latText), row, CoordinateKind::Lat, false);
+    const CoordinateDisplay display = context.display();
+    MarkupCoordinate(coordinates.substr(0, comma), CoordinateKind::Lng, display, texts.lng);
+    MarkupCoordinate(latText, CoordinateKind::Lat, display, texts.lat);
+    AppendEntry(context, texts.name, MarkWaypoint, texts.lng, texts.lat);
 }
 
 FileResult WritePlacemarks(WriteContext& context, bool numbered, int& count) {
@@ -82,10 +88,10 @@ FileResult WritePlacemarks(WriteContext& context, bool numbered, int& count) {
     std::size_t expected = context.rows.size();
     count = 0;
     CellText::Scratch scratch;
+    std::u16string lng, lat;
     for (const int row : context.rows) {
-        const std::u16string lng = PlainCoordinate(context.session, row, ColumnLng);
-        const std::u16string lat = lng.empty() ? std::u16string() : PlainCoordinate(context.session, row, ColumnLat);
-        if (lat.empty()) {
+        if (PlainCoordinate(context.session, row, ColumnLng, lng).empty() ||
+            PlainCoordinate(context.session, row, ColumnLat, lat).empty()) {
             --expected;
             continue;
         }
@@ -99,9 +105,9 @@ FileResult WritePlacemarks(WriteContext& context, bool numbered, int& count) {
         }
         AppendEscapedName(table.cell(row, ColumnName).view(scratch), out);
         out += "</name><Point><coordinates>";
-        AppendUtf8(lng, out);
+        EncodeUtf8(lng, out);
         out += ',';
-        AppendUtf8(lat, out);
+        EncodeUtf8(lat, out);
         out += "</coordinates></Point></Placemark>\r\n";
         context.progress.Report(expected, static_cast<std::size_t>(count));
         if (!output.flushIfFull()) return context.Failure(TextId::DiskWriteDenied);
@@ -116,14 +122,15 @@ FileResult WritePlacemarks(WriteContext& context, bool numbered, int& count) {
 FileResult ReadKml(ReadContext& context, std::string_view data) {
     const string_view text = MarkupText(data);
     KmlPlacemark placemark;
+    PlacemarkTexts texts;
     for (std::size_t from = 0;; from = placemark.end) {
         switch (NextPlacemark(text, from, placemark)) {
         case ScanResult::End: return std::nullopt;
         case ScanResult::Error: return context.Failure(TextId::FileContentWrong);
         case ScanResult::Found: break;
         }
-        if (placemark.hasPoint) AppendPlacemark(context, placemark);
-        context.progress.Report(data.size(), placemark.end);
+        if (placemark.hasPoint) AppendPlacemark(context, placemark, texts);
+        context.Advance(data.size(), placemark.end);
     }
 }
 

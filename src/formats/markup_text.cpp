@@ -5,6 +5,7 @@
 
 #include "formats/text_codec.h"
 #include "model/entry_name.h"
+#include "table/coordinate_cells.h"
 
 namespace wayloom {
 
@@ -64,23 +65,13 @@ std::size_t FindTag(std::string_view text, std::string_view tag, std::size_t fro
     return std::string_view::npos;
 }
 
-std::u16string DecodeMarkupName(std::string_view bytes) {
+void DecodeMarkupName(std::string_view bytes, std::u16string& name) {
     // Entities are decoded before the name is cut to its 255 characters, so that a name written with
     // escapes reads back whole. No unit of those 255 takes more than six bytes ("&quot;"), so the
     // bytes beyond that many are never needed.
-    std::u16string name = DecodeUtf8(bytes.substr(0, 6 * MaxNameLength));
+    name.clear();
+    FromUtf8(bytes.substr(0, 6 * MaxNameLength), name);
     DecodeMarkupEntities(name);
-    return name;
-}
-
-void AppendUtf8(std::u16string_view text, std::string& out) {
-    if (std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; })) {
-        EncodeUtf8(text, out);
-        return;
-    }
-    const std::size_t at = out.size();
-    out.resize(at + text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) out[at + i] = static_cast<char>(text[i]);
 }
 
 void AppendEscapedName(std::u16string_view name, std::string& out) {
@@ -93,26 +84,20 @@ void AppendEscapedName(std::u16string_view name, std::string& out) {
                              : c == u'"' ? "&quot;"
                                          : nullptr;
         if (!entity) continue;
-        AppendUtf8(name.substr(run, i - run), out);
+        EncodeUtf8(name.substr(run, i - run), out);
         out += entity;
         run = i + 1;
     }
-    AppendUtf8(name.substr(run), out);
+    EncodeUtf8(name.substr(run), out);
 }
 
-std::u16string MarkupNumber(std::string_view value) {
+void MarkupCoordinate(std::string_view value, CoordinateKind kind, const CoordinateDisplay& display,
+                      std::u16string& text) {
     while (!value.empty() && IsCSpace(value.front())) value.remove_prefix(1);
     while (!value.empty() && IsCSpace(value.back())) value.remove_suffix(1);
-    std::u16string text(value.size(), u'\0');
+    text.resize(value.size());
     for (std::size_t i = 0; i < value.size(); ++i) text[i] = static_cast<unsigned char>(value[i]);
-    return text;
-}
-
-bool BufferedOutput::flush() {
-    if (buffer_.empty()) return true;
-    const bool written = sink_.write(buffer_);
-    buffer_.clear();
-    return written;
+    if (!CoordinateCellText(text, kind, display, text)) text.clear();
 }
 
 }  // namespace wayloom

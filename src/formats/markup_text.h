@@ -1,11 +1,12 @@
 #pragma once
 // What the GPX and KML formats share: they find their elements by searching the raw bytes for fixed
-// tags (case ignored), carry names as UTF-8 with five entities, and write through a byte buffer.
+// tags (case ignored) and carry names as UTF-8 with five entities.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "formats/file_io.h"
+#include "model/coordinate_text.h"
 
 namespace wayloom {
 
@@ -22,31 +23,16 @@ std::size_t FindTag(std::string_view text, std::string_view tag, std::size_t fro
 
 // A name as the element's bytes carry it: UTF-8 decoded, with "&amp;", "&lt;", "&gt;", "&quot;" and
 // "&nbsp;" decoded (case included; other entities and character references stay as they are). The
-// caller's CleanEntryName cuts it to 255 characters; this returns at least those.
-std::u16string DecodeMarkupName(std::string_view bytes);
+// caller's CleanEntryName cuts it to 255 characters; `name` gets at least those.
+void DecodeMarkupName(std::string_view bytes, std::u16string& name);
 
-// Appends the text as UTF-8; ASCII, nearly every coordinate and name, is copied straight.
-void AppendUtf8(std::u16string_view text, std::string& out);
 // Appends the name UTF-8 encoded with '&', '<', '>' and '"' written as entities.
 void AppendEscapedName(std::u16string_view name, std::string& out);
 
-// A coordinate value read from markup as the numeric text SetCoordinateCell takes. Blanks and line
-// breaks around the number are dropped, so that an indented 0 still passes as a plain number.
-std::u16string MarkupNumber(std::string_view value);
-
-// Collects a writer's bytes and hands them to the sink in large pieces.
-class BufferedOutput {
-public:
-    explicit BufferedOutput(ByteSink& sink) : sink_(sink) {}
-    std::string& buffer() { return buffer_; }
-    // Passes the buffer on once it is large; false when a write failed.
-    bool flushIfFull() { return buffer_.size() < FlushSize || flush(); }
-    bool flush();
-
-private:
-    static constexpr std::size_t FlushSize = 1 << 20;
-    ByteSink& sink_;
-    std::string buffer_;
-};
+// The display text of a coordinate value read from markup, as SetCoordinateCell would store it, in
+// `text`; empty when the value gives no coordinate. Blanks and line breaks around the number are
+// dropped, so that an indented 0 still passes as a plain number.
+void MarkupCoordinate(std::string_view value, CoordinateKind kind, const CoordinateDisplay& display,
+                      std::u16string& text);
 
 }  // namespace wayloom

@@ -67,10 +67,16 @@ bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
 }  // namespace
 
 std::u16string DecodeAnsi(std::string_view bytes) {
-    const auto& table = Ansi().decode;
-    std::u16string out(bytes.size(), u'\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) out[i] = table[static_cast<unsigned char>(bytes[i])];
+    std::u16string out;
+    DecodeAnsi(bytes, out);
     return out;
+}
+
+void DecodeAnsi(std::string_view bytes, std::u16string& out) {
+    const auto& table = Ansi().decode;
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) out[start + i] = table[static_cast<unsigned char>(bytes[i])];
 }
 
 void EncodeAnsi(std::u16string_view text, std::string& out) {
@@ -89,14 +95,20 @@ void EncodeAnsi(std::u16string_view text, std::string& out) {
 
 std::u16string DecodeUtf8(std::string_view bytes) { return FromUtf8(bytes); }
 
-void EncodeUtf8(std::u16string_view text, std::string& out) { out += ToUtf8(text); }
+void EncodeUtf8(std::u16string_view text, std::string& out) { ToUtf8(text, out); }
 
 std::u16string DecodeUtf16Le(std::string_view bytes) {
-    std::u16string out(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                       (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    std::u16string out;
+    DecodeUtf16Le(bytes, out);
     return out;
+}
+
+void DecodeUtf16Le(std::string_view bytes, std::u16string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size() / 2);
+    for (std::size_t i = 0; i < bytes.size() / 2; ++i)
+        out[start + i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                               (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
 }
 
 void EncodeUtf16Le(std::u16string_view text, std::string& out) {

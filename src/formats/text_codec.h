@@ -11,7 +11,9 @@ namespace wayloom {
 // The delimited-text encodings: the value of TextEncoding(kind).
 enum class TextEncoding : int { Ansi = 0, Unicode = 1, Utf8 = 2 };
 
+// Each decoder also comes in a form that appends to `out`, for readers that reuse one buffer.
 std::u16string DecodeAnsi(std::string_view bytes);
+void DecodeAnsi(std::string_view bytes, std::u16string& out);
 void EncodeAnsi(std::u16string_view text, std::string& out);
 
 // Invalid sequences become U+FFFD.
@@ -20,6 +22,7 @@ void EncodeUtf8(std::u16string_view text, std::string& out);
 
 // An odd last byte is ignored.
 std::u16string DecodeUtf16Le(std::string_view bytes);
+void DecodeUtf16Le(std::string_view bytes, std::u16string& out);
 void EncodeUtf16Le(std::u16string_view text, std::string& out);
 
 void EncodeText(std::u16string_view text, TextEncoding encoding, std::string& out);

@@ -150,6 +150,21 @@ std::u16string FormatFiveDecimals(double value) {
     return text;
 }
 
+void FormatScaledFiveDecimals(std::int64_t scaled, std::u16string& text) {
+    // Digits are written from the last one backwards: five decimals, the point, the whole degrees.
+    char16_t buffer[32];
+    char16_t* first = buffer + sizeof buffer / sizeof buffer[0];
+    std::uint64_t magnitude = scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : scaled;
+    for (int i = 0; i < 5; ++i, magnitude /= 10) *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+    *--first = u'.';
+    do {
+        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (scaled < 0) *--first = u'-';
+    text.assign(first, buffer + sizeof buffer / sizeof buffer[0]);
+}
+
 std::u16string FormatDms(double degrees) {
     std::u16string text;
     if (degrees < 0) {

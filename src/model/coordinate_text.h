@@ -1,6 +1,7 @@
 #pragma once
 // Coordinate texts: every notation accepted from the user, the one display form the table holds,
 // and the routines that re-read display texts. Texts are UTF-16; numbers never depend on the locale.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,5 +45,8 @@ bool IsPlainNumber(std::u16string& text);
 
 // "%.5f" in the "C" locale, as UTF-16.
 std::u16string FormatFiveDecimals(double value);
+// FormatFiveDecimals(scaled / 100000.0) for a whole number of 1e-5 degree, worked out on the integer
+// and written into `text` (whose storage file readers reuse).
+void FormatScaledFiveDecimals(std::int64_t scaled, std::u16string& text);
 
 }  // namespace wayloom

@@ -35,6 +35,10 @@ std::size_t TrimText(std::u16string& text) {
 
 std::size_t CleanEntryName(std::u16string& text) {
     if (text.empty()) return 0;
+    // Most names need no change, and one pass tells so (readers clean every entry of a file).
+    if (text.size() <= MaxNameLength && !IsBlank(text.front()) && !IsBlank(text.back()) &&
+        std::none_of(text.begin(), text.end(), [](char16_t c) { return c == u'|' || c == u'>' || IsDropped(c); }))
+        return text.size();
     if (text.size() > MaxNameLength) {
         // Never leave half of a surrogate pair at the cut: it would not survive conversion to UTF-8.
         std::size_t cut = MaxNameLength;

@@ -21,21 +21,10 @@ void CellText::assign(std::u16string_view text) {
     bytes_[23] = HeapFlag;
 }
 
-const char16_t* CellText::heapData() const noexcept {
-    char16_t* data;
-    std::memcpy(&data, bytes_, sizeof data);
-    return data;
-}
-
 std::uint32_t CellText::heapSize() const noexcept {
     std::uint32_t length;
     std::memcpy(&length, bytes_ + 8, sizeof length);
     return length;
-}
-
-void CellText::release() noexcept {
-    if (onHeap()) delete[] heapData();
-    clearInline();
 }
 
 void CellText::copyFrom(const CellText& other) {

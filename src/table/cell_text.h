@@ -60,9 +60,17 @@ private:
         bytes_[0] = 0;
         bytes_[23] = 0;
     }
-    void release() noexcept;
+    // Inline: every row insert and removal moves and destroys cells, and most hold no heap block.
+    void release() noexcept {
+        if (onHeap()) delete[] heapData();
+        clearInline();
+    }
     void copyFrom(const CellText& other);
-    const char16_t* heapData() const noexcept;
+    const char16_t* heapData() const noexcept {
+        char16_t* data;
+        std::memcpy(&data, bytes_, sizeof data);
+        return data;
+    }
     std::uint32_t heapSize() const noexcept;
 
     // Inline: bytes_[0..22] Latin-1 characters, bytes_[23] the length.

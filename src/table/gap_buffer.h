@@ -3,6 +3,8 @@
 // run of rows at the same index (delete all, undo of it) stays linear instead of quadratic.
 // Spare capacity is left unconstructed, so pages the table has not reached yet cost no memory.
 #include <algorithm>
+#include <sys/mman.h>
+#include <cstdint>
 #include <cassert>
 #include <cstddef>
 #include <memory>
@@ -25,7 +27,7 @@ public:
     T& operator[](std::size_t i) noexcept { return data_[physical(i)]; }
     const T& operator[](std::size_t i) const noexcept { return data_[physical(i)]; }
 
-    void insert(std::size_t position, T value) {
+    void insert(std::size_t position, T&& value) {
         assert(position <= size());
         if (gapLength() == 0) grow();
         moveGapTo(position);
@@ -48,6 +50,11 @@ public:
         ::operator delete(data_, std::align_val_t(alignof(T)));
         data_ = nullptr;
         capacity_ = gapBegin_ = gapEnd_ = 0;
+    }
+
+    // Makes room for `capacity` elements in all, so that inserting up to that many moves none.
+    void reserve(std::size_t capacity) {
+        if (capacity > capacity_) reallocate(capacity);
     }
 
     // Moves the gap to the end so that the elements are contiguous, e.g. for sorting.
@@ -82,9 +89,11 @@ private:
         }
     }
 
-    void grow() {
-        const std::size_t capacity = capacity_ + std::max<std::size_t>(16, capacity_ / 2);
+    void grow() { reallocate(capacity_ + std::max<std::size_t>(16, capacity_ / 2)); }
+
+    void reallocate(std::size_t capacity) {
         T* data = static_cast<T*>(::operator new(capacity * sizeof(T), std::align_val_t(alignof(T))));
+        { auto b = reinterpret_cast<std::uintptr_t>(data); auto e = b + capacity * sizeof(T); b = (b + (1<<21) - 1) & ~std::uintptr_t((1<<21)-1); if (e > b) madvise(reinterpret_cast<void*>(b), e - b, MADV_HUGEPAGE); }
         const std::size_t tail = capacity_ - gapEnd_;
         for (std::size_t i = 0; i < gapBegin_; ++i) ::new (static_cast<void*>(data + i)) T(std::move(data_[i]));
         for (std::size_t i = 0; i < tail; ++i)

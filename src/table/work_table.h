@@ -2,6 +2,7 @@
 // The work table: the one store of the open itinerary. This class holds rows and tells observers
 // about every change; the recorded wrappers (table_wrappers.h) and the derived-column helpers write
 // through it.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -96,6 +97,10 @@ public:
     void sortRows(const std::function<bool(int, int)>& before);
     // Rearranges the rows so that the row now at order[i] ends at position i.
     void permute(const std::vector<int>& order);
+
+    // Room for `rows` rows, so that a long run of inserts does not reallocate step after step.
+    // Unused room is never touched, so it costs address space only. May throw std::bad_alloc.
+    void reserve(int rows) { rows_.reserve(static_cast<std::size_t>(std::max(rows, 0))); }
 
     void addObserver(TableObserver* observer);
     void removeObserver(TableObserver* observer);
