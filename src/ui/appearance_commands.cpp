@@ -21,7 +21,6 @@
 #include "ui/status_bar.h"
 #include "ui/table_font.h"
 #include "ui/table_view_port.h"
-#include "ui/work_table_delegate.h"
 #include "ui/work_table_view.h"
 
 namespace wayloom {
@@ -65,7 +64,6 @@ void CommandBars::setTableFont(const QFont& font, Colour colour) {
     QPalette palette = view.palette();
     palette.setColor(QPalette::Text, ToQColor(colour));
     view.setPalette(palette);
-    view.delegate().setLargeMarks(UsesLargeMarks(LogicalFontHeight(font)));
     view.viewport()->update();
 }
 

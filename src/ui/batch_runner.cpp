@@ -21,6 +21,22 @@ namespace wayloom {
 
 namespace {
 
+// The colour, customise, font, picture, options dialogs and the about box are Qt dialogs of their
+// own with no scripted answers; running them headless would wait forever.
+bool OpensUnscriptedDialog(int command) {
+    switch (static_cast<CommandId>(command)) {
+    case CommandId::ToolbarColour:
+    case CommandId::CustomizeToolbar:
+    case CommandId::TableFont:
+    case CommandId::BackgroundPicture:
+    case CommandId::Options:
+    case CommandId::About:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The user, played by the script: queued answers for boxes and dialogs, the path for the file
 // dialog of the line being run.
 class ScriptedUser final : public UiPort, public FileDialogPort {
@@ -143,6 +159,8 @@ std::string BatchRun::runLine(const std::vector<std::string>& words) {
     } else if (verb == "command") {
         const std::optional<int> id = args == 1 ? ParseInteger(words[1]) : std::nullopt;
         if (!id) return "command takes one command number";
+        if (OpensUnscriptedDialog(*id))
+            return "command " + words[1] + " opens a dialog a script cannot answer (use option lines for 1057)";
         window_.runCommand(*id);
     } else if (verb == "select") {
         error = select(words);

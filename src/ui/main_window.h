@@ -99,8 +99,10 @@ private:
     void saveDocument();
     void runFileDialog(FileDialogOperation operation, int command);
     bool savePrompt();
-    // After Open or Save: the recent list, the automatic save, the map page or a new document.
-    void afterFileOperation(FileOperation operation, const std::u16string& path, bool ok);
+    // After a file operation: the recent list, the automatic save, the map page or a new document.
+    // A plain Save (1003) leaves the recent list alone; the dialogs' four operations and the opening
+    // of a path put the path on top of it.
+    void afterFileOperation(FileOperation operation, const std::u16string& path, bool ok, bool joinsRecentList);
 
     void selectRowIfNone(int row);
     void sortByHeader(int column, bool ascending);

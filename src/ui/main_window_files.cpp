@@ -37,7 +37,7 @@ void MainWindow::saveDocument() {
         ModalCommand modal(session_, ToInt(CommandId::Save));
         const std::u16string path = session_.filePath;
         const bool ok = RunFileOperation(session_, *ui_, {FileOperation::Save, path, session_.fileKind});
-        afterFileOperation(FileOperation::Save, path, ok);
+        afterFileOperation(FileOperation::Save, path, ok, false);
         break;
     }
     case SaveRoute::SaveAs: runCommand(ToInt(CommandId::SaveAs)); break;
@@ -61,7 +61,7 @@ void MainWindow::runFileDialog(FileDialogOperation operation, int command) {
                                                    FileOperation::Export};
     const FileOperation fileOperation = operations[static_cast<int>(operation)];
     const bool ok = RunFileOperation(session_, *ui_, {fileOperation, choice.path, choice.kind});
-    afterFileOperation(fileOperation, choice.path, ok);
+    afterFileOperation(fileOperation, choice.path, ok, true);
 }
 
 void MainWindow::openPath(const std::u16string& path) {
@@ -69,11 +69,12 @@ void MainWindow::openPath(const std::u16string& path) {
     if (session_.modified && !savePrompt()) return;
     ModalCommand modal(session_, ToInt(CommandId::Open));
     const bool ok = RunFileOperation(session_, *ui_, {FileOperation::Open, path, OpenKindFromPath(path)});
-    afterFileOperation(FileOperation::Open, path, ok);
+    afterFileOperation(FileOperation::Open, path, ok, true);
 }
 
-void MainWindow::afterFileOperation(FileOperation operation, const std::u16string& path, bool ok) {
-    if (ok && session_.options[Option::RecentFile]) {  // the list is kept only with "Recent File"
+void MainWindow::afterFileOperation(FileOperation operation, const std::u16string& path, bool ok,
+                                    bool joinsRecentList) {
+    if (ok && joinsRecentList && session_.options[Option::RecentFile]) {  // kept only with "Recent File"
         AddRecentFile(session_.recentFiles, path, session_.options.fileCount);
         if (recentFilesChanged) recentFilesChanged();
     }

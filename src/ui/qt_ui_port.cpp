@@ -81,7 +81,6 @@ void QtUiPort::endProgress() {
 }
 
 void QtUiPort::showProgress(std::u16string_view text, int percent) {
-    if (session_.autoSaving) return;  // the automatic save is silent
     if (runTick) runTick();
     status_.showProgress(ToQString(text), percent);
     pump_.pump(false);

@@ -246,3 +246,29 @@ TEST(BatchExecutable, ReadsTheProfileButNeverWritesIt) {
 
 }  // namespace
 }  // namespace wayloom
+
+namespace wayloom {
+namespace {
+
+TEST_F(BatchTest, CoreCommandsRunFromTheirNumbersAndDialogCommandsFailTheirLine) {
+    folder.write("ruta.itn", Itn(ThreeCities));
+    int code = -1;
+    const std::string out = Run("open ruta.itn\n"
+                                "import ruta.itn\n"
+                                "command 1009\n"  // undo the import
+                                "state\n"
+                                "command 1209\n"  // hide the distances
+                                "state\n"
+                                "command 1009\n"  // and show them again
+                                "state\n"
+                                "command 1057\n",
+                                &code);
+    EXPECT_NE(out.find("undo=0 redo=1 rows=3\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("baseRow=-1 baseRowInserted=0 undo=1 redo=0 rows=3\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("baseRow=0 baseRowInserted=0 undo=0 redo=1 rows=3\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("error: command 1057 opens a dialog"), std::string::npos) << out;
+    EXPECT_EQ(code, 1);
+}
+
+}  // namespace
+}  // namespace wayloom

@@ -27,6 +27,7 @@
 #include "ui/table_header.h"
 #include "ui/ui_fixture.h"
 #include "ui/work_table_delegate.h"
+#include "ui/work_table_model.h"
 #include "ui/work_table_view.h"
 
 namespace wayloom {
@@ -263,13 +264,39 @@ TEST_F(CommandBarsTest, HelpCommandsOpenTheirAddresses) {
     EXPECT_EQ(f.ui.messages[0].text, ToUtf8(Text(TextId::MailFailed)));
 }
 
+TEST_F(CommandBarsTest, BackgroundPictureShowsThroughTheRows) {
+    f.addRow(u"Casa", u"1.00000", u"40.00000");
+    f.addRow(u"Faro", u"2.00000", u"41.00000", true);
+    f.window->show();
+    const QColor green(0, 200, 0);
+    const QString picture = QString::fromStdString((folder.path() / "verde.png").string());
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(green);
+    image.save(picture);
+    ASSERT_TRUE(bars->setBackgroundPicture(picture));
+    WorkTableView& view = f.window->tableView();
+    view.syncSelectionFromCore();
+    const QImage shot = view.viewport()->grab().toImage();
+    // The blank right end of each Orden cell: the picture on a plain row, the selection on a selected one.
+    auto blankOf = [&](int row) {
+        const QRect cell = view.visualRect(view.workModel().index(row, ColumnOrden));
+        return shot.pixelColor(cell.right() - 2, cell.center().y());
+    };
+    EXPECT_EQ(blankOf(0), green);
+    EXPECT_NE(blankOf(1), green);
+    bars->removeBackgroundPicture();
+    EXPECT_FALSE(f.session.backgroundInUse);
+}
+
 TEST_F(CommandBarsTest, SettingsWrittenAtExitComeBack) {
     QFont font = f.window->tableView().font();
     font.setPixelSize(17);
     font.setItalic(true);
     bars->applyTableFont(font, Rgb(0, 128, 0));
     const auto picture = folder.path() / "tapiz.png";
-    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(picture.string()));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.save(QString::fromStdString(picture.string()));
     ASSERT_TRUE(bars->setBackgroundPicture(QString::fromStdString(picture.string())));
     emit f.window->writingSettings(profile);
 

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "app/command_ids.h"
+#include "app/recent_files.h"
 #include "app/settings_profile.h"
 #include "formats/temp_folder.h"
 #include "ui/main_area.h"
@@ -155,6 +156,35 @@ TEST(MainWindow, DroppedFiles) {
     f.window->dropFiles({folder.file16("ruta.txt")}, {10, 100});
     EXPECT_EQ(f.session.table.rowCount(), 1);
     EXPECT_EQ(f.session.fileTitle, u"ruta");
+}
+
+// Answers every file dialog with one path, in the first filter entry.
+class OnePathDialogs final : public FileDialogPort {
+public:
+    std::optional<FileDialogAnswer> askFilePath(const FileDialogRequest&) override { return FileDialogAnswer{path, 1}; }
+    std::u16string path;
+};
+
+TEST(MainWindow, PlainSaveLeavesTheRecentListAlone) {
+    test::TempFolder folder;
+    folder.write("a.itn", "100000|200000|A|2|\r\n");
+    const std::u16string a = folder.file16("a.itn");
+    const std::u16string b = folder.file16("b.itn");
+    Session session;
+    test::ScriptedUi ui;
+    OnePathDialogs dialogs;
+    MainWindow window(session, nullptr, {&ui, &dialogs, true}, {});
+    window.openPath(a);
+    EXPECT_EQ(session.recentFiles, RecentFiles{a});
+    dialogs.path = b;
+    window.runCommand(ToInt(CommandId::SaveAs));
+    EXPECT_EQ(session.recentFiles, (RecentFiles{b, a}));
+    // The document is b, below the top of the list: saving it back moves nothing.
+    session.recentFiles = {a, b};
+    session.modified = 1;
+    window.runCommand(ToInt(CommandId::Save));
+    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(session.recentFiles, (RecentFiles{a, b}));
 }
 
 TEST(MainWindow, ColumnOrderFollowsLngFirst) {

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "app/auto_save.h"
+#include "app/command_ids.h"
 #include "app/progress_reporter.h"
+#include "formats/temp_folder.h"
 #include "ui/message_pump.h"
 #include "ui/qt_ui_port.h"
 #include "ui/ui_fixture.h"
@@ -93,6 +96,34 @@ TEST(ProgressDisplay, ThreeOfSevenIsFortyTwoPercent) {
     EXPECT_EQ(f.session.statusReset, 1);
     f.window->tick();
     EXPECT_EQ(bar.message(), QStringLiteral(" Listo"));
+}
+
+// The window's own progress display, through a save by hand and an automatic one.
+TEST(ProgressDisplay, AutomaticSaveIsSilent) {
+    test::TempFolder folder;
+    Session session;
+    test::NoFileDialogs dialogs;
+    MainWindow window(session, nullptr, {nullptr, &dialogs, true}, {});
+    window.show();
+    RowItem item;
+    item.name = u"Casa";
+    item.lng = u"1.00000";
+    item.lat = u"2.00000";
+    InsertRow(session, item);
+    session.filePath = folder.file16("auto.itn");
+    session.fileKind = FileKind::Itn;
+    session.modified = 1;
+    window.tick();
+    ASSERT_EQ(window.statusPanes().message(), QStringLiteral(" Listo"));
+
+    ASSERT_TRUE(RunAutoSave(session, [&] { window.runCommand(ToInt(CommandId::Save)); }));
+    EXPECT_TRUE(folder.exists("auto.itn"));
+    EXPECT_EQ(session.modified, 0);
+    EXPECT_EQ(window.statusPanes().message(), QStringLiteral(" Listo"));
+
+    session.modified = 1;
+    window.runCommand(ToInt(CommandId::Save));
+    EXPECT_EQ(window.statusPanes().message(), QStringLiteral(" Escribiendo datos en archivo...  100%"));
 }
 
 TEST(ProgressDisplay, EscapeStopsAndOtherKeysAreLost) {
