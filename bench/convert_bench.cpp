@@ -36,9 +36,9 @@ namespace fs = std::filesystem;
 
 struct Measure {
     bool ok = false;
-    double wall = 0;      // seconds
-    double cpu = 0;       // user + system seconds
-    long peakKiB = 0;     // ru_maxrss
+    double wall = 0;   // seconds
+    double cpu = 0;    // user + system seconds
+    long peakKiB = 0;  // ru_maxrss
 };
 
 // Runs the command with its output thrown away, as a child, and measures it.
@@ -63,7 +63,8 @@ Measure RunOnce(const std::vector<std::string>& command) {
     if (wait4(child, &status, 0, &usage) != child) return {};
     Measure m;
     m.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    m.cpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec * 1e-6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec * 1e-6;
+    m.cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
     m.peakKiB = usage.ru_maxrss;
     m.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return m;
@@ -152,6 +153,14 @@ bool WriteInputs(const fs::path& folder, int count) {
     return gpx.good() && csv.good() && unicsv.good();
 }
 
+// The machine's load averages: figures taken while other work runs are slower and noisier.
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
 bool IsExecutable(const std::string& path) { return !path.empty() && access(path.c_str(), X_OK) == 0; }
 
 // Output formats gpsbabel 1.8 offers (its -^3 listing), or nothing when it cannot be run.
@@ -168,7 +177,9 @@ std::string GpsbabelFormats(const std::string& gpsbabel) {
 }
 
 bool GpsbabelHas(const std::string& listing, std::string_view format) {
-    const std::string needle = "\t" + std::string(format) + "\t";
+    std::string needle = "\t";
+    needle.append(format);
+    needle += '\t';
     for (std::size_t at = listing.find("file\t"); at != std::string::npos; at = listing.find("\nfile\t", at + 1)) {
         const std::size_t end = listing.find('\n', at + 1);
         if (listing.substr(at, end - at).find(needle) != std::string::npos) return true;
@@ -178,13 +189,13 @@ bool GpsbabelHas(const std::string& listing, std::string_view format) {
 
 struct Conversion {
     const char* title;
-    std::string input;          // ours
-    std::string babelInput;     // gpsbabel's (the same points)
-    std::string output;         // file name; the extension picks our writer
+    std::string input;                   // ours
+    std::string babelInput;              // gpsbabel's (the same points)
+    std::string output;                  // file name; the extension picks our writer
     std::vector<std::string> babelArgs;  // between the program and the input
     std::vector<std::string> babelTail;  // after the input
     std::vector<const char*> babelFormats;
-    std::string_view marker;    // what starts an entry in the output
+    std::string_view marker;  // what starts an entry in the output
 };
 
 void PrintMeasure(const char* tool, const Measure& m, long entries) {
@@ -208,7 +219,8 @@ int main(int argc, char** argv) {
         else if (argument == "--keep") keep = true;
         else if (!argument.starts_with("--") && std::atoi(argv[i]) > 0) count = std::atoi(argv[i]);
         else {
-            std::fprintf(stderr, "usage: %s [COUNT] [--runs N] [--convert PATH] [--gpsbabel PATH] [--keep]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [COUNT] [--runs N] [--convert PATH] [--gpsbabel PATH] [--keep]\n",
+                         argv[0]);
             return 2;
         }
     }
@@ -217,7 +229,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string listing = GpsbabelFormats(gpsbabel);
-    if (listing.empty()) std::printf("gpsbabel (%s) cannot be run: measuring wayloom-convert alone\n", gpsbabel.c_str());
+    if (listing.empty())
+        std::printf("gpsbabel (%s) cannot be run: measuring wayloom-convert alone\n", gpsbabel.c_str());
 
     std::string pattern = (fs::temp_directory_path() / "convert_bench.XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
@@ -225,7 +238,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path folder = pattern;
-    std::printf("%d waypoints in %s, best of %d run%s\n", count, folder.c_str(), runs, runs > 1 ? "s" : "");
+    std::printf("%d waypoints in %s, best of %d run%s, load average %s\n", count, folder.c_str(), runs,
+                runs > 1 ? "s" : "", LoadAverage().c_str());
     if (!WriteInputs(folder, count)) {
         std::fprintf(stderr, "cannot write the input files\n");
         return 1;
@@ -254,7 +268,7 @@ int main(int argc, char** argv) {
     for (const Conversion& c : conversions) {
         std::printf("%s\n", c.title);
         const fs::path ourOutput = folder / c.output;
-        const Measure ours = Run({convert, c.input, ourOutput.string(), "--encoding", "utf8"}, runs);
+        const Measure ours = Run({convert, c.input, ourOutput.string()}, runs);
         if (!ours.ok) {
             std::printf("  wayloom-convert failed\n");
             allOk = false;
@@ -304,6 +318,7 @@ int main(int argc, char** argv) {
                     static_cast<double>(row.ours.peakKiB) / row.theirs.peakKiB);
     }
     std::printf("faster: gpsbabel's time / ours (goal >= 10); memory: our peak / gpsbabel's (goal < 0.5)\n");
+    std::printf("load average at the end: %s\n", LoadAverage().c_str());
     if (keep)
         std::printf("files kept in %s\n", folder.c_str());
     else

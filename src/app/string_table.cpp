@@ -257,7 +257,6 @@ std::u16string FromUtf8(std::string_view text) {
 }
 
 void ToUtf8(std::u16string_view text, std::string& out) {
-    out.reserve(out.size() + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         // A run of ASCII, the common case, is narrowed in one go.
         std::size_t run = i;
@@ -291,7 +290,6 @@ void ToUtf8(std::u16string_view text, std::string& out) {
 }
 
 void FromUtf8(std::string_view text, std::u16string& out) {
-    out.reserve(out.size() + text.size());
     std::size_t i = 0;
     while (i < text.size()) {
         // A run of ASCII, the common case, is widened without the sequence checks.

@@ -52,7 +52,7 @@ public:
         switch (encoding_) {
         case TextEncoding::Ansi: DecodeAnsi(bytes, line); break;
         case TextEncoding::Unicode: DecodeUtf16Le(bytes, line); break;
-        case TextEncoding::Utf8: FromUtf8(bytes, line); break;
+        case TextEncoding::Utf8: DecodeUtf8(bytes, line); break;
         }
         return true;
     }

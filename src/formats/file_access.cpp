@@ -2,15 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/mman.h>
-#include <cstdint>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <new>
-#include <stdexcept>
 
 namespace wayloom {
 
@@ -56,32 +53,27 @@ std::optional<TextId> ReadWholeFile(const std::u16string& path, FileKind kind, G
     if (fd < 0) return TextId::FileCannotOpen;
     struct stat info;
     std::optional<TextId> failure;
-    std::string data;
+    GuardedBytes data;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         failure = TextId::FileCannotRead;
     } else {
         try {
-            data.reserve(static_cast<std::size_t>(info.st_size) + ReadGuard(kind).size());
-            { auto b = reinterpret_cast<std::uintptr_t>(data.data()); auto e = b + data.capacity(); b = (b + (1<<21) - 1) & ~std::uintptr_t((1<<21)-1); if (e > b) madvise(reinterpret_cast<void*>(b), e - b, MADV_HUGEPAGE); }
-            data.resize(static_cast<std::size_t>(info.st_size) + ReadGuard(kind).size());
+            data = GuardedBytes(static_cast<std::size_t>(info.st_size), kind);
         } catch (const std::bad_alloc&) {
-            failure = TextId::FileNoMemory;
-        } catch (const std::length_error&) {
             failure = TextId::FileNoMemory;
         }
     }
     std::size_t done = 0;
     const auto size = static_cast<std::size_t>(info.st_size);
     while (!failure && done < size) {
-        const ssize_t got = ::read(fd, data.data() + done, size - done);
+        const ssize_t got = ::read(fd, data.buffer() + done, size - done);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) failure = TextId::FileCannotRead;  // an error, or the file shrank meanwhile
         else done += static_cast<std::size_t>(got);
     }
     ::close(fd);
     if (failure) return failure;
-    data.resize(size);
-    bytes = GuardedBytes(std::move(data), kind);
+    bytes = std::move(data);
     return std::nullopt;
 }
 
@@ -111,18 +103,22 @@ bool SaveFile::open(const std::u16string& target) {
 bool SaveFile::write(std::string_view bytes) {
     if (failed_ || fd_ < 0) return false;
     if (buffer_.size() + bytes.size() > BufferSize && !flush()) return false;
-    if (bytes.size() >= BufferSize) {
-        buffer_ = bytes;
-        return flush();
-    }
+    // Large pieces (a writer's own buffer) go straight to the file rather than through ours.
+    if (bytes.size() >= BufferSize) return writeAll(bytes);
     buffer_.append(bytes);
     return true;
 }
 
 bool SaveFile::flush() {
+    const bool written = writeAll(buffer_);
+    buffer_.clear();
+    return written;
+}
+
+bool SaveFile::writeAll(std::string_view bytes) {
     std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t written = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) {
             failed_ = true;
@@ -130,7 +126,6 @@ bool SaveFile::flush() {
         }
         done += static_cast<std::size_t>(written);
     }
-    buffer_.clear();
     return true;
 }
 

@@ -39,6 +39,7 @@ public:
 
 private:
     bool flush();
+    bool writeAll(std::string_view bytes);
     void discard();
 
     int fd_ = -1;

@@ -7,18 +7,21 @@
 //   1. calls AcceptName(context, name): cleans the name in place and runs the duplicate-name check;
 //      false drops the entry (no row, its coordinates ignored);
 //   2. calls AppendEntry(context, name, mark, lng, lat), which inserts the row through InsertRow
-//      (selected and focused on Import) and returns its index; lng and lat are display texts
-//      (FormatCoordinate with context.display()) or empty;
-//   3. where its rules say so, fills a coordinate from a plain number with SetCoordinateCell
-//      (table/coordinate_cells.h) on context.session and the row;
-//   4. reports progress with context.Advance(total, done).
-// It returns std::nullopt, or context.Failure(TextId::FileContentWrong) and the like.
+//      (selected and focused on Import) and returns its index; lng and lat are display texts or
+//      empty: FormatCoordinate with context.display(), or, where its rules take a plain number as
+//      SetCoordinateCell does, CoordinateCellText (table/coordinate_cells.h);
+//   3. reports progress with context.Advance(total, done).
+// It returns std::nullopt, or context.Failure(TextId::FileContentWrong) and the like. Files may hold
+// a million entries: readers keep their texts in buffers reused from entry to entry.
 //
 // A writer is `FileResult WriteX(WriteContext& context)`. It writes context.rows (table indexes, in
-// order) of context.session.table, taking coordinates with PlainCoordinate, into context.out; a false
-// return of out.write is a failed write, answered with context.Failure(TextId::DiskWriteDenied).
-// It reports context.progress.Report(rows to write, rows done).
+// order) of context.session.table, taking coordinates with PlainCoordinate, into context.out
+// (usually through a BufferedOutput); a false return of out.write is a failed write, answered with
+// context.Failure(TextId::DiskWriteDenied). It reports context.progress.Report(rows to write, rows
+// done).
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -148,14 +151,22 @@ std::string_view ReadGuard(FileKind kind);
 class GuardedBytes {
 public:
     GuardedBytes() = default;
-    GuardedBytes(std::string bytes, FileKind kind) : size_(bytes.size()), bytes_(std::move(bytes)) {
-        bytes_.append(ReadGuard(kind));
+    GuardedBytes(std::string_view bytes, FileKind kind) : GuardedBytes(bytes.size(), kind) {
+        std::copy(bytes.begin(), bytes.end(), bytes_.get());
     }
-    std::string_view data() const { return {bytes_.data(), size_}; }
+    // Room for `size` bytes, left for the caller to fill through buffer() (a file being read is not
+    // cleared first), and the guard after them. Throws std::bad_alloc.
+    GuardedBytes(std::size_t size, FileKind kind) : size_(size) {
+        const std::string_view guard = ReadGuard(kind);
+        bytes_ = std::make_unique_for_overwrite<char[]>(size + guard.size());
+        std::copy(guard.begin(), guard.end(), bytes_.get() + size);
+    }
+    char* buffer() { return bytes_.get(); }
+    std::string_view data() const { return {bytes_.get(), size_}; }
 
 private:
     std::size_t size_ = 0;
-    std::string bytes_;
+    std::unique_ptr<char[]> bytes_;
 };
 
 }  // namespace wayloom

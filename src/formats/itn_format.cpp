@@ -116,7 +116,7 @@ void DecodeName(const ItnLine& line, bool singleByte, std::u16string& name) {
         Widen(line.name, name);
     } else {
         name.clear();
-        FromUtf8(line.name, name);
+        DecodeUtf8(line.name, name);
     }
     if (name.size() > MaxNameLength) name.resize(MaxNameLength);
 }

@@ -70,25 +70,30 @@ void DecodeMarkupName(std::string_view bytes, std::u16string& name) {
     // escapes reads back whole. No unit of those 255 takes more than six bytes ("&quot;"), so the
     // bytes beyond that many are never needed.
     name.clear();
-    FromUtf8(bytes.substr(0, 6 * MaxNameLength), name);
+    DecodeUtf8(bytes.substr(0, 6 * MaxNameLength), name);
     DecodeMarkupEntities(name);
 }
 
 void AppendEscapedName(std::u16string_view name, std::string& out) {
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < name.size(); ++i) {
+    // One pass: ASCII, nearly every character of a name, goes straight to the output.
+    for (std::size_t i = 0; i < name.size();) {
         const char16_t c = name[i];
-        const char* entity = c == u'&'   ? "&amp;"
-                             : c == u'<' ? "&lt;"
-                             : c == u'>' ? "&gt;"
-                             : c == u'"' ? "&quot;"
-                                         : nullptr;
-        if (!entity) continue;
-        EncodeUtf8(name.substr(run, i - run), out);
-        out += entity;
-        run = i + 1;
+        if (c >= 0x80) {
+            std::size_t end = i + 1;
+            while (end < name.size() && name[end] >= 0x80) ++end;
+            EncodeUtf8(name.substr(i, end - i), out);
+            i = end;
+            continue;
+        }
+        switch (c) {
+        case u'&': out += "&amp;"; break;
+        case u'<': out += "&lt;"; break;
+        case u'>': out += "&gt;"; break;
+        case u'"': out += "&quot;"; break;
+        default: out += static_cast<char>(c);
+        }
+        ++i;
     }
-    EncodeUtf8(name.substr(run), out);
 }
 
 void MarkupCoordinate(std::string_view value, CoordinateKind kind, const CoordinateDisplay& display,

@@ -95,6 +95,8 @@ void EncodeAnsi(std::u16string_view text, std::string& out) {
 
 std::u16string DecodeUtf8(std::string_view bytes) { return FromUtf8(bytes); }
 
+void DecodeUtf8(std::string_view bytes, std::u16string& out) { FromUtf8(bytes, out); }
+
 void EncodeUtf8(std::u16string_view text, std::string& out) { ToUtf8(text, out); }
 
 std::u16string DecodeUtf16Le(std::string_view bytes) {

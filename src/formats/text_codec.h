@@ -18,6 +18,7 @@ void EncodeAnsi(std::u16string_view text, std::string& out);
 
 // Invalid sequences become U+FFFD.
 std::u16string DecodeUtf8(std::string_view bytes);
+void DecodeUtf8(std::string_view bytes, std::u16string& out);
 void EncodeUtf8(std::u16string_view text, std::string& out);
 
 // An odd last byte is ignored.

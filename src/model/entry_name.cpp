@@ -36,8 +36,9 @@ std::size_t TrimText(std::u16string& text) {
 std::size_t CleanEntryName(std::u16string& text) {
     if (text.empty()) return 0;
     // Most names need no change, and one pass tells so (readers clean every entry of a file).
+    const auto changes = [](char16_t c) { return c < 0x80 ? c < 0x20 || c == u'|' || c == u'>' : IsDropped(c); };
     if (text.size() <= MaxNameLength && !IsBlank(text.front()) && !IsBlank(text.back()) &&
-        std::none_of(text.begin(), text.end(), [](char16_t c) { return c == u'|' || c == u'>' || IsDropped(c); }))
+        std::none_of(text.begin(), text.end(), changes))
         return text.size();
     if (text.size() > MaxNameLength) {
         // Never leave half of a surrogate pair at the cut: it would not survive conversion to UTF-8.

@@ -6,12 +6,17 @@ namespace wayloom {
 
 void CellText::assign(std::u16string_view text) {
     release();
-    bool latin1 = text.size() <= InlineCapacity;
-    for (std::size_t i = 0; latin1 && i < text.size(); ++i) latin1 = text[i] < 0x100;
-    if (latin1) {
-        for (std::size_t i = 0; i < text.size(); ++i) bytes_[i] = static_cast<unsigned char>(text[i]);
-        bytes_[23] = static_cast<unsigned char>(text.size());
-        return;
+    if (text.size() <= InlineCapacity) {
+        // Copied and checked in one pass; a text that turns out not to be Latin-1 goes to the heap.
+        char16_t all = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            all |= text[i];
+            bytes_[i] = static_cast<unsigned char>(text[i]);
+        }
+        if (all < 0x100) {
+            bytes_[23] = static_cast<unsigned char>(text.size());
+            return;
+        }
     }
     auto* data = new char16_t[text.size()];
     std::memcpy(data, text.data(), text.size() * sizeof(char16_t));

@@ -3,8 +3,6 @@
 // run of rows at the same index (delete all, undo of it) stays linear instead of quadratic.
 // Spare capacity is left unconstructed, so pages the table has not reached yet cost no memory.
 #include <algorithm>
-#include <sys/mman.h>
-#include <cstdint>
 #include <cassert>
 #include <cstddef>
 #include <memory>
@@ -93,7 +91,6 @@ private:
 
     void reallocate(std::size_t capacity) {
         T* data = static_cast<T*>(::operator new(capacity * sizeof(T), std::align_val_t(alignof(T))));
-        { auto b = reinterpret_cast<std::uintptr_t>(data); auto e = b + capacity * sizeof(T); b = (b + (1<<21) - 1) & ~std::uintptr_t((1<<21)-1); if (e > b) madvise(reinterpret_cast<void*>(b), e - b, MADV_HUGEPAGE); }
         const std::size_t tail = capacity_ - gapEnd_;
         for (std::size_t i = 0; i < gapBegin_; ++i) ::new (static_cast<void*>(data + i)) T(std::move(data_[i]));
         for (std::size_t i = 0; i < tail; ++i)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,24 @@ TEST(ProgressReporter, ShowsEachNewPercentageOnce) {
     const std::vector<std::pair<std::string, int>> expected{
         {"Leyendo datos del archivo...  42%", 42}, {"Leyendo datos del archivo...  100%", 100}};
     EXPECT_EQ(ui.shown, expected);
+}
+
+TEST(ProgressReporter, EveryPercentageOnceWhateverTheTotalsAndTheOrder) {
+    RecordingUi ui;
+    ProgressReporter progress(ui, TextId::ProgressReading);
+    std::vector<int> expected;
+    auto report = [&](std::uint64_t total, std::uint64_t done) {
+        progress.Report(total, done);
+        const int percent = static_cast<int>(std::min<std::uint64_t>(done * 100 / total, 100));
+        if (expected.empty() || expected.back() != percent) expected.push_back(percent);
+    };
+    for (std::uint64_t done = 0; done <= 9; ++done) report(7, done);
+    for (std::uint64_t done = 0; done <= 12345; done += 7) report(12345, done);
+    for (std::uint64_t done = 300; done-- > 0;) report(299, done);  // backwards
+    for (std::uint64_t done = 0; done <= 1000000; done += 999) report(1000001, done);
+    std::vector<int> shown;
+    for (const auto& [text, percent] : ui.shown) shown.push_back(percent);
+    EXPECT_EQ(shown, expected);
 }
 
 TEST(ProgressReporter, SilentReporterShowsNothingAndNeverCancels) {

@@ -80,7 +80,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"UTF-16 after its mark", FileKind::Txt, "\xFF\xFE" + Utf16(u"\u5317\t1\t2\t1\r\n"),
                  {"\xE5\x8C\x97|1.00000|2.00000|1"}},
         ReadCase{"UTF-16 without final line end", FileKind::Csv, "\xFF\xFE" + Utf16(u"1,2,A"),
-                 {"A|1.00000|2.00000|2"}}),
+                 {"A|1.00000|2.00000|2"}},
+        // The odd byte pairs with the guard's first byte, and the guard's line end is lost.
+        ReadCase{"UTF-16 of odd length", FileKind::Csv, "\xFF\xFE" + Utf16(u"1,2,A\n1,2,B") + "C",
+                 {"A|1.00000|2.00000|2", "B\xE0\xA9\x83|1.00000|2.00000|2"}},
+        ReadCase{"UTF-16 line ends are whole units", FileKind::Txt, "\xFF\xFE" + Utf16(u"\u0A0D\u0D0A\t1\t2\n"),
+                 {"\xE0\xA8\x8D\xE0\xB4\x8A|1.00000|2.00000|2"}},
+        ReadCase{"UTF-8 sequence cut by a line end", FileKind::Csv,
+                 "\xEF\xBB\xBF" "1,1,A\xE2\n1,1,B\xE2\x82\r1,1,\xC3\xB1\n",
+                 {"A\xEF\xBF\xBD|1.00000|1.00000|2", "B\xEF\xBF\xBD\xEF\xBF\xBD|1.00000|1.00000|2",
+                  "\xC3\xB1|1.00000|1.00000|2"}},
+        ReadCase{"lines ended by CR alone", FileKind::Csv, "1,1,A\r2,2,B\r",
+                 {"A|1.00000|1.00000|2", "B|2.00000|2.00000|2"}}),
     [](const testing::TestParamInfo<ReadCase>& param) {
         std::string name;
         for (const char* p = param.param.title; *p; ++p) name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';

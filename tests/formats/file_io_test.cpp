@@ -65,6 +65,23 @@ TEST(DuplicateNameCheck, NotAskedWithTheOptionOff) {
     EXPECT_EQ(session.table.rowCount(), 2);
 }
 
+TEST(ReadContext, MakesRoomOnceForTheRowsTheWholeInputWillLikelyGive) {
+    Session session;
+    UiPort ui;
+    ProgressReporter progress;
+    ReadContext context(session, ui, progress);
+    for (int i = 0; i < 100; ++i) AppendEntry(context, u"A", MarkWaypoint);
+    context.Advance(1600, 99);  // less than a sixteenth read: too early to tell
+    const std::size_t grown = session.table.memoryBytes();
+    context.Advance(1600, 100);  // 100 rows from a sixteenth: room for 1600, and an eighth more
+    const std::size_t reserved = session.table.memoryBytes();
+    EXPECT_GT(reserved, grown);
+    for (int i = 100; i < 1800; ++i) AppendEntry(context, u"A", MarkWaypoint);
+    context.Advance(1600, 1600);
+    EXPECT_EQ(session.table.memoryBytes(), reserved);
+    EXPECT_EQ(session.table.rowCount(), 1800);
+}
+
 TEST(FileIo, ReadGuards) {
     using namespace std::string_view_literals;
     EXPECT_EQ(ReadGuard(FileKind::Itn), "\0\r\n||||\r\n\0"sv);

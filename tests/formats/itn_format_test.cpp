@@ -47,6 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"latitude 0 and abc", "0|0|A|2\r\n1|abc|B|2\r\n", {"A|0.00000|0.00000|2", "B|0.00001||2"}},
         ReadCase{"no negative zero", "-0|-0.4|A|2\r\n", {"A|0.00000|0.00000|2"}},
         ReadCase{"latitude range", "0|9000000|A|2\r\n0|-9000001|B|2\r\n", {"A|0.00000|90.00000|2", "B|0.00000||2"}},
+        ReadCase{"sign and leading zeros", "+000000017|0000000017|A|2\r\n-1|-000000001|B|2\r\n",
+                 {"A|0.00017|0.00017|2", "B|-0.00001|-0.00001|2"}},
+        ReadCase{"blanks and decimals in a field", " 17|17.6|A|2\r\n17 |1e2|B|2\r\n",
+                 {"A|0.00017|0.00018|2", "B|0.00017|0.00100|2"}},
         ReadCase{"bad and missing marks", "1|1|A|9\r\n1|1|B|\r\n", {"A|0.00001|0.00001|2", "B|0.00001|0.00001|2"}},
         ReadCase{"mark of two characters starts a line", "1|1|A|21|1|B|2\r\n",
                  {"A|0.00001|0.00001|2", "B|0.00001|0.00001|2"}},
@@ -95,6 +99,13 @@ TEST(ItnRead, CoordinatesTakeTheDisplayForm) {
     session.options.set(Option::CompassDirection, true);
     ASSERT_EQ(ReadInto(session, FileKind::Itn, "-370380|4041680|Madrid|2\r\n"), std::nullopt);
     EXPECT_EQ(Rows(session), Lines{"Madrid|W 3\xC2\xB0 42' 13.68\"|N 40\xC2\xB0 25' 00.48\"|2"});
+}
+
+TEST(ItnRead, CoordinatesTakeTheCompassForm) {
+    Session session;
+    session.options.set(Option::CompassDirection, true);
+    ASSERT_EQ(ReadInto(session, FileKind::Itn, "-370380|-4041680|Madrid|2\r\n0|-0|Cero|2\r\n"), std::nullopt);
+    EXPECT_EQ(Rows(session), (Lines{"Madrid|W 3.70380|S 40.41680|2", "Cero|E 0.00000|N 0.00000|2"}));
 }
 
 TEST(ItnRead, LongNameKeepsItsFirst255Characters) {

@@ -19,6 +19,24 @@ TEST(TextCodec, AnsiWritesAQuestionMarkForEachUnrepresentableCharacter) {
     EXPECT_EQ(bytes, "x????a");
 }
 
+TEST(TextCodec, Utf8BothWaysAppendingToWhatIsThere) {
+    const std::u16string loneSurrogate(1, static_cast<char16_t>(0xDC00));
+    std::string bytes = "x";
+    EncodeUtf8(u"a\u00F1b\u5317\U0001F600" + loneSurrogate + u"cd", bytes);
+    EXPECT_EQ(bytes, "xa\xC3\xB1" "b\xE5\x8C\x97\xF0\x9F\x98\x80\xEF\xBF\xBD" "cd");
+    EXPECT_EQ(DecodeUtf8(bytes.substr(1)), u"a\u00F1b\u5317\U0001F600\uFFFDcd");
+    // Each byte of a broken sequence is one replacement character; ASCII around it is kept.
+    const struct {
+        std::string bytes;
+        std::u16string text;
+    } broken[] = {
+        {"ab\xE5\x8C", u"ab\uFFFD\uFFFD"},    {"\xE5\x8Cz", u"\uFFFD\uFFFDz"},
+        {"\x80\xBFq", u"\uFFFD\uFFFDq"},      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& c : broken) EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.bytes;
+}
+
 TEST(TextCodec, Utf16LittleEndian) {
     std::string bytes;
     EncodeUtf16Le(u"A\u5317", bytes);

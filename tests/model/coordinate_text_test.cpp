@@ -53,6 +53,17 @@ TEST(FormatFiveDecimals, WritesFixedFiveDecimals) {
     EXPECT_EQ(FormatFiveDecimals(40.416666666), u"40.41667");
 }
 
+TEST(FormatScaledFiveDecimals, WritesWhatFormatFiveDecimalsWritesForTheQuotient) {
+    std::u16string text = u"reused";
+    for (const std::int64_t scaled : {0LL, 1LL, -1LL, 99999LL, -100000LL, -370380LL, 18000000LL, -9000000LL,
+                                      123456789012LL}) {
+        FormatScaledFiveDecimals(scaled, text);
+        EXPECT_EQ(text, FormatFiveDecimals(static_cast<double>(scaled) / 100000)) << scaled;
+    }
+    FormatScaledFiveDecimals(std::numeric_limits<std::int64_t>::min(), text);
+    EXPECT_EQ(text, u"-92233720368547.75808");
+}
+
 // Input, kind, then the stored text for each display setting.
 struct WorkedExample {
     std::u16string_view input;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -87,6 +88,75 @@ TEST_F(CoordinateCells, BadTextEmptiesTheCellOnlyWhenAllowed) {
     // Longitude allows what latitude does not.
     SetCoordinateCell(session, u"-90.5", 0, CoordinateKind::Lng, true);
     EXPECT_EQ(cell(0, ColumnLng), u"-90.50000");
+}
+
+// Plain decimals as files carry them are turned straight into the display text; the result must be
+// the one reading the number and rounding its double gives, ties and carries included.
+TEST(CoordinateCellText, ShortDecimalsGiveWhatReadingAndRoundingGive) {
+    const struct {
+        std::u16string_view text;
+        CoordinateKind kind;
+        bool compass;
+        std::u16string_view expected;  // empty: no coordinate
+    } cases[] = {
+        {u"0.015625", CoordinateKind::Lng, false, u"0.01562"},  // an exact binary tie rounds to even
+        {u"2.000005", CoordinateKind::Lng, false, u"2.00000"},  // a decimal tie goes by its double
+        {u"1.234565", CoordinateKind::Lat, false, u"1.23456"},
+        {u"12.345675", CoordinateKind::Lat, false, u"12.34567"},
+        {u"12.3456749999", CoordinateKind::Lat, false, u"12.34567"},
+        {u"3.999996", CoordinateKind::Lat, false, u"4.00000"},
+        {u"179.999996", CoordinateKind::Lng, false, u"180.00000"},
+        {u"180.0000049", CoordinateKind::Lng, false, u"180.00000"},
+        {u"180.000005", CoordinateKind::Lng, false, u""},  // rounds past the range
+        {u"90.000006", CoordinateKind::Lat, false, u""},
+        {u"0.000005", CoordinateKind::Lat, false, u"0.00001"},
+        {u"-0.000005", CoordinateKind::Lat, false, u"-0.00001"},
+        {u"-0.000004", CoordinateKind::Lng, false, u"0.00000"},
+        {u"-0.000006", CoordinateKind::Lat, false, u"-0.00001"},
+        {u"-0", CoordinateKind::Lat, false, u"0.00000"},
+        {u"+5", CoordinateKind::Lng, false, u"5.00000"},
+        {u"5.", CoordinateKind::Lng, false, u"5.00000"},
+        {u"007.5", CoordinateKind::Lng, false, u"7.50000"},
+        {u".5", CoordinateKind::Lat, false, u"0.50000"},
+        {u"12345.6", CoordinateKind::Lng, false, u""},
+        {u"1e2", CoordinateKind::Lng, false, u"100.00000"},
+        {u" 2.5", CoordinateKind::Lng, false, u"2.50000"},
+        {u"2.5 ", CoordinateKind::Lng, false, u"2.50000"},
+        {u"-3.703794", CoordinateKind::Lng, true, u"W 3.70379"},
+        {u"40.416785", CoordinateKind::Lat, true, u"N 40.41678"},
+    };
+    for (const auto& c : cases) {
+        std::u16string text = u"unchanged";
+        const bool stored = CoordinateCellText(c.text, c.kind, {false, c.compass}, text);
+        EXPECT_EQ(stored, !c.expected.empty()) << testing::PrintToString(std::u16string(c.text));
+        EXPECT_EQ(text, stored ? c.expected : u"unchanged") << testing::PrintToString(std::u16string(c.text));
+    }
+}
+
+TEST(CoordinateCellText, AgreesWithTheGeneralReadingOnManyDecimals) {
+    std::mt19937 random(12345);
+    const auto digits = [&](int count) {
+        std::u16string text;
+        for (int i = 0; i < count; ++i) text += static_cast<char16_t>(u'0' + random() % 10);
+        return text;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        std::u16string text = random() % 3 == 0 ? u"-" : u"";
+        text += digits(1 + random() % 3);
+        text += u'.';
+        text += digits(random() % 10);
+        // Half the texts end in a run of nines or on an exact half, where rounding is delicate.
+        if (random() % 2) text += random() % 2 ? u"99999" : u"5";
+        const CoordinateKind kind = random() % 2 ? CoordinateKind::Lng : CoordinateKind::Lat;
+        const double value = ReadLeadingNumber(text);
+        const std::optional<std::u16string> general =
+            FormatCheckedCoordinate(false, value > -0.000005 && value <= 0 ? 0 : value, kind, {});
+        std::u16string fast;
+        ASSERT_EQ(CoordinateCellText(text, kind, {}, fast), general.has_value()) << testing::PrintToString(text);
+        if (general) {
+            ASSERT_EQ(fast, *general) << testing::PrintToString(text);
+        }
+    }
 }
 
 TEST_F(CoordinateCells, WritesThroughTheRecordedWrapper) {

@@ -63,6 +63,26 @@ TEST(WorkTable, InsertAndRemoveAnywhereKeepOrderAndIdentities) {
     EXPECT_EQ(recorder.calls.back(), "-0");
 }
 
+TEST(WorkTable, ReserveKeepsTheRowsAndMakesRoomForMore) {
+    WorkTable table;
+    for (int i = 0; i < 5; ++i) table.insert({i, std::u16string(1, static_cast<char16_t>(u'a' + i)), u"1", u"2"});
+    table.insert({2, u"middle", u"", u""});  // the free room now lies inside the rows
+    std::vector<RowId> ids;
+    for (int row = 0; row < table.rowCount(); ++row) ids.push_back(table.rowId(row));
+    table.reserve(100);
+    const std::size_t room = table.memoryBytes();
+    std::vector<std::u16string> names;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        names.push_back(table.text(row, ColumnName));
+        EXPECT_EQ(table.rowId(row), ids[static_cast<std::size_t>(row)]);
+    }
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"a", u"b", u"middle", u"c", u"d", u"e"}));
+    while (table.rowCount() < 100) table.insert({3, u"more", u"", u""});
+    table.reserve(10);  // never less room
+    EXPECT_EQ(table.memoryBytes(), room);
+    EXPECT_EQ(table.text(99, ColumnName), u"e");
+}
+
 TEST(WorkTable, SelectionCountAndFocusFollowRows) {
     Session session;
     testing::AddRows(session, {{u"a", u"", u""}, {u"b", u"", u""}, {u"c", u"", u""}});
