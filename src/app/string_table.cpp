@@ -311,7 +311,9 @@ void FromUtf8(std::string_view text, std::u16string& out) {
             valid = (cont & 0xC0) == 0x80;
             c = (c << 6) | (cont & 0x3F);
         }
-        if (!valid || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
+        // Overlong forms (C0 80 for U+0000 and the like) are malformed, as the standard says.
+        static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || c < Smallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
             out += u'\uFFFD';
             ++i;
             continue;

@@ -33,6 +33,8 @@ TEST(TextCodec, Utf8BothWaysAppendingToWhatIsThere) {
         {"ab\xE5\x8C", u"ab\uFFFD\uFFFD"},    {"\xE5\x8Cz", u"\uFFFD\uFFFDz"},
         {"\x80\xBFq", u"\uFFFD\uFFFDq"},      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xC0\x80", u"\uFFFD\uFFFD"},  // overlong forms are malformed
+        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
     };
     for (const auto& c : broken) EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.bytes;
 }
