@@ -1,4 +1,5 @@
 #include "formats/file_io.h"
+#include "formats/format_dispatch.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,30 @@ TEST(FileIo, ReadGuards) {
     const GuardedBytes bytes("ab", FileKind::Txt);
     EXPECT_EQ(bytes.data(), "ab");
     EXPECT_EQ(bytes.data().data()[2], '\r');
+}
+
+// A disk that refuses every write.
+class FullDisk final : public ByteSink {
+public:
+    bool write(std::string_view) override { return false; }
+};
+
+TEST(Writers, AFailedWriteGivesTheDiskMessage) {
+    Session session;
+    AddRow(session, u"A", u"2.00000", u"2.00000");
+    const struct {
+        FileKind kind;
+        const char16_t* fileName;
+    } cases[] = {{FileKind::Gpx, u"ruta.gpx"}, {FileKind::Kml, u"ruta.kml"}};
+    for (const auto& c : cases) {
+        FullDisk sink;
+        ProgressReporter progress;
+        WriteContext context(session, sink, progress);
+        context.fileName = c.fileName;
+        context.rows = RowsToWrite(session, false);
+        EXPECT_EQ(WriteByKind(context, c.kind), (FileMessage{TextId::DiskWriteDenied, c.fileName}))
+            << static_cast<int>(c.kind);
+    }
 }
 
 }  // namespace

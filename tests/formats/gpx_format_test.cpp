@@ -18,12 +18,6 @@ constexpr std::string_view Header =
     "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
     "xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd\">\r\n";
 
-// A disk that refuses every write.
-class FullDisk final : public ByteSink {
-public:
-    bool write(std::string_view) override { return false; }
-};
-
 const FileMessage ContentWrong{TextId::FileContentWrong, u"test"};
 
 TEST(GpxWriter, WritesHeaderThreeLinesPerEntryAndSkipsEntriesWithoutBothCoordinates) {
@@ -62,17 +56,6 @@ TEST(GpxWriter, SaveLeavesOutTheInsertedBaseRowAndExportTakesTheSelection) {
     const std::string exported = WriteOut(session, FileKind::Gpx, true);
     EXPECT_NE(exported.find("<name>A</name>"), std::string::npos);
     EXPECT_EQ(exported.find("<name>B</name>"), std::string::npos);
-}
-
-TEST(GpxWriter, AFailedWriteGivesTheDiskMessage) {
-    Session session;
-    AddRow(session, u"A", u"2.00000", u"2.00000");
-    FullDisk sink;
-    ProgressReporter progress;
-    WriteContext context(session, sink, progress);
-    context.fileName = u"ruta.gpx";
-    context.rows = RowsToWrite(session, false);
-    EXPECT_EQ(WriteGpx(context), (FileMessage{TextId::DiskWriteDenied, u"ruta.gpx"}));
 }
 
 struct ReadCase {

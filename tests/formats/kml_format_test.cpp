@@ -21,12 +21,6 @@ constexpr std::string_view Header =
     "<Document>\r\n";
 constexpr std::string_view Footer = "</Document>\r\n</kml>\r\n";
 
-// A disk that refuses every write.
-class FullDisk final : public ByteSink {
-public:
-    bool write(std::string_view) override { return false; }
-};
-
 const FileMessage ContentWrong{TextId::FileContentWrong, u"test"};
 
 TEST(KmlWriter, WritesOnePlacemarkLinePerEntryWithBothCoordinates) {
@@ -81,17 +75,6 @@ TEST(KmlWriter, GoogleEarthTakesEveryRowButTheInsertedBaseWhenNothingIsSelected)
     EXPECT_EQ(GoogleEarthRows(session), (std::vector<int>{0, 1, 2}));
     session.baseRowInserted = true;
     EXPECT_EQ(GoogleEarthRows(session), (std::vector<int>{1, 2}));
-}
-
-TEST(KmlWriter, AFailedWriteGivesTheDiskMessage) {
-    Session session;
-    AddRow(session, u"A", u"2.00000", u"2.00000");
-    FullDisk sink;
-    ProgressReporter progress;
-    WriteContext context(session, sink, progress);
-    context.fileName = u"ruta.kml";
-    context.rows = RowsToWrite(session, false);
-    EXPECT_EQ(WriteKml(context), (FileMessage{TextId::DiskWriteDenied, u"ruta.kml"}));
 }
 
 struct ReadCase {
